@@ -1,0 +1,63 @@
+#include "model/TDM_Project.h"
+
+#include "platform/core/CTool.h"
+#include "platform/core/Exception.h"
+
+namespace {
+TDM_Project* g_current = nullptr;
+}
+
+TDM_Project::TDM_Project()
+{
+    for (CDbQuery* query : {&qryTemp, &Query, &Element, &ProjectParameter, &Initialization, &MaterialParamTable,
+                            &WeatherParameter, &Schedule, &OutputOption})
+        query->SetConnection(ProjectCon);
+    OutputOption.SetSQL(CSQLStatement("select * from OutputOption order by ID"));
+    g_current = this;
+}
+
+TDM_Project::~TDM_Project()
+{
+    if (g_current == this)
+        g_current = nullptr;
+}
+
+TDM_Project& TDM_Project::Current()
+{
+    if (!g_current)
+        throw Exception(QStringLiteral("工程数据模块尚未创建"));
+    return *g_current;
+}
+
+bool TDM_Project::Exists()
+{
+    return g_current != nullptr;
+}
+
+int TDM_Project::ExecSQL(const CSQLStatement& statement)
+{
+    return ExecQueryGuarded(qryTemp, statement);
+}
+
+QVariant TDM_Project::QueryFirst(const CSQLStatement& statement)
+{
+    OpenQueryGuarded(qryTemp, statement);
+    if (qryTemp.Eof() || qryTemp.FieldCount() == 0)
+        return {};
+    return qryTemp.Field(0);
+}
+
+double TDM_Project::QueryDouble(const CSQLStatement& statement)
+{
+    return QueryFirst(statement).toDouble();
+}
+
+int TDM_Project::QueryInt(const CSQLStatement& statement)
+{
+    return QueryFirst(statement).toInt();
+}
+
+QString TDM_Project::QueryString(const CSQLStatement& statement)
+{
+    return QueryFirst(statement).toString();
+}

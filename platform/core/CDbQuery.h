@@ -1,0 +1,62 @@
+#pragma once
+#include "platform/core/CSQLStatement.h"
+
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+class CDbConnection;
+
+// A query object on a named connection (in place of an ADO query): a statement, and after Open a
+// result set held in memory with a current record. Open and ExecSQL raise Exception with the
+// database's own message; the query functions of CTool wrap that into the system's messages.
+class CDbQuery
+{
+public:
+    CDbQuery() = default;
+    explicit CDbQuery(const QString& connectionName) : m_connection(connectionName) {}
+    explicit CDbQuery(const CDbConnection& connection);
+    CDbQuery(const CDbQuery&) = delete;
+    CDbQuery& operator=(const CDbQuery&) = delete;
+
+    void SetConnection(const QString& connectionName) { m_connection = connectionName; }
+    void SetConnection(const CDbConnection& connection);
+    const QString& ConnectionName() const { return m_connection; }
+
+    void Close();
+    void SetSQL(const CSQLStatement& statement) { m_statement = statement; }
+    const CSQLStatement& SQL() const { return m_statement; }
+
+    // Runs the statement and reads every row; the first record becomes current.
+    void Open();
+    // Runs a statement that changes data; returns the number of rows it affected.
+    int ExecSQL();
+
+    bool IsOpen() const { return m_open; }
+    int RecordCount() const { return static_cast<int>(m_rows.size()); }
+    bool Eof() const { return m_recno >= RecordCount(); }
+    void First() { m_recno = 0; }
+    void Next();
+    // 1-based record number, as the records are counted in the system's loops.
+    void MoveTo(int recno);
+    int RecNo() const { return m_recno + 1; }
+
+    int FieldCount() const { return static_cast<int>(m_fields.size()); }
+    const QStringList& FieldNames() const { return m_fields; }
+    int FieldIndex(const QString& name) const; // case-insensitive; -1 when absent
+    bool HasField(const QString& name) const { return FieldIndex(name) >= 0; }
+    // Values of the current record; a missing field raises Exception, a missing record gives null.
+    QVariant Field(int index) const;
+    QVariant FieldByName(const QString& name) const;
+    QString AsString(const QString& name) const;
+    int AsInt(const QString& name) const;
+    double AsDouble(const QString& name) const;
+
+private:
+    QString m_connection;
+    CSQLStatement m_statement;
+    QStringList m_fields;
+    QVector<QVector<QVariant>> m_rows;
+    int m_recno = 0;
+    bool m_open = false;
+};

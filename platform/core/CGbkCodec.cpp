@@ -1,0 +1,46 @@
+#include "platform/core/CGbkCodec.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QTextCodec>
+
+namespace {
+QTextCodec* Gbk()
+{
+    // GB18030 is a superset of GBK that decodes every GBK byte sequence the same way.
+    static QTextCodec* codec = QTextCodec::codecForName("GBK") ? QTextCodec::codecForName("GBK")
+                                                                : QTextCodec::codecForName("GB18030");
+    return codec;
+}
+} // namespace
+
+QByteArray CGbkCodec::ToGbk(const QString& text)
+{
+    return Gbk()->fromUnicode(text);
+}
+
+QString CGbkCodec::FromGbk(const QByteArray& bytes)
+{
+    return Gbk()->toUnicode(bytes);
+}
+
+QString CGbkCodec::DecodeUtf8OrGbk(const QByteArray& bytes)
+{
+    QByteArray data = bytes;
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(data);
+    if (!utf8.hasError())
+        return text;
+    return FromGbk(bytes);
+}
+
+bool CGbkCodec::ReadTextFile(const QString& path, QString& text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    text = DecodeUtf8OrGbk(file.readAll());
+    return true;
+}

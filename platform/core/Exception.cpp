@@ -1,0 +1,5 @@
+#include "platform/core/Exception.h"
+
+Exception::Exception(const QString& message) : std::runtime_error(message.toStdString()), m_message(message)
+{
+}

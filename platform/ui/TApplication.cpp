@@ -1,0 +1,33 @@
+#include "platform/ui/TApplication.h"
+
+#include "platform/core/CTool.h"
+#include "platform/core/Exception.h"
+
+#include <QMessageBox>
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const Exception& e) {
+        ShowException(e.Message());
+    } catch (const std::exception& e) {
+        ShowException(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
+
+void TApplication::ShowException(const QString& message)
+{
+    if (CTool::Exists()) {
+        CTool::Current().ShowMessageBox(QStringLiteral("错误"), message, 6, 1);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), message);
+    box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    box.exec();
+}

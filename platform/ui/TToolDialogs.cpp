@@ -1,0 +1,155 @@
+#include "platform/ui/TToolDialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QWidget* Owner()
+{
+    return QApplication::activeWindow();
+}
+
+void NameButtons(QDialogButtonBox* box)
+{
+    box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+}
+} // namespace
+
+TToolDialogs::TToolDialogs() = default;
+
+TToolDialogs::~TToolDialogs()
+{
+    delete m_progress;
+}
+
+int TToolDialogs::BeginProgress(bool, int total, const QString& title)
+{
+    delete m_progress;
+    m_progress = new QProgressDialog(title, QString(), 0, qMax(total, 1), Owner());
+    m_progress->setWindowTitle(title);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAutoReset(false);
+    m_progress->setValue(0);
+    m_progress->show();
+    QApplication::processEvents();
+    return 0;
+}
+
+int TToolDialogs::StepProgress(int steps)
+{
+    if (!m_progress)
+        return 0;
+    m_progress->setValue(qMin(m_progress->value() + steps, m_progress->maximum()));
+    m_progress->repaint();
+    return 0;
+}
+
+int TToolDialogs::EndProgress()
+{
+    delete m_progress;
+    return 0;
+}
+
+int TToolDialogs::Input(const QString& prompt, QString& value, int, const QString& caption)
+{
+    QInputDialog dialog(Owner());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(value);
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted)
+        return 2;
+    value = dialog.textValue();
+    return 6;
+}
+
+int TToolDialogs::InputList(const QStringList& labels, QStringList& values, int, const QString& title)
+{
+    QDialog dialog(Owner());
+    dialog.setWindowTitle(title);
+    auto* form = new QFormLayout;
+    QList<QLineEdit*> edits;
+    for (int i = 0; i < labels.size(); ++i) {
+        auto* edit = new QLineEdit(i < values.size() ? values[i] : QString(), &dialog);
+        form->addRow(labels[i], edit);
+        edits << edit;
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    NameButtons(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return 2;
+    values.clear();
+    for (QLineEdit* edit : edits)
+        values << edit->text();
+    return 6;
+}
+
+int TToolDialogs::Select(const QString& title, const QStringList& options)
+{
+    QDialog dialog(Owner());
+    dialog.setWindowTitle(title);
+    auto* list = new QListWidget(&dialog);
+    list->addItems(options);
+    list->setCurrentRow(0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    NameButtons(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return list->currentRow();
+}
+
+int TToolDialogs::ShowInfor(const QString& caption, const QString& message, int style, int icon,
+                            const QString& firstButton, const QString& secondButton)
+{
+    QMessageBox box(Owner());
+    box.setWindowTitle(caption);
+    box.setText(message);
+    box.setIcon(icon == 0 ? QMessageBox::Warning : icon == 1 ? QMessageBox::Critical : QMessageBox::Information);
+    QPushButton* first = box.addButton(firstButton, QMessageBox::AcceptRole);
+    if (style == 9)
+        box.addButton(secondButton, QMessageBox::RejectRole);
+    box.setDefaultButton(first);
+    box.exec();
+    return box.clickedButton() == first ? 6 : 7;
+}
+
+void TToolDialogs::ShowMessage(const QString& message)
+{
+    QMessageBox box(Owner());
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setText(message);
+    box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+void TToolDialogs::BeginWaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TToolDialogs::EndWaitCursor()
+{
+    QApplication::restoreOverrideCursor();
+}

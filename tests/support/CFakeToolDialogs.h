@@ -1,0 +1,46 @@
+#pragma once
+#include "platform/core/CToolDialogsBase.h"
+
+#include <QList>
+#include <QStringList>
+
+// Scripted dialogs for tests: answers are preset in queues and every call is recorded.
+// An unscripted question answers DefaultAnswer (6, the first button, unless changed).
+class CFakeToolDialogs : public CToolDialogsBase
+{
+public:
+    struct SMessageBox
+    {
+        QString caption;
+        QString message;
+        int style;
+        int icon;
+    };
+
+    int BeginProgress(bool flag, int total, const QString& title) override;
+    int StepProgress(int steps) override;
+    int EndProgress() override;
+    int Input(const QString& prompt, QString& value, int option, const QString& caption) override;
+    int InputList(const QStringList& labels, QStringList& values, int option, const QString& title) override;
+    int Select(const QString& title, const QStringList& options) override;
+    int ShowInfor(const QString& caption, const QString& message, int style, int icon, const QString& firstButton,
+                  const QString& secondButton) override;
+    void ShowMessage(const QString& message) override;
+    void BeginWaitCursor() override { ++WaitDepth; }
+    void EndWaitCursor() override { --WaitDepth; }
+
+    // Presets.
+    QList<int> MessageBoxAnswers;
+    QList<int> SelectAnswers;
+    QList<QString> InputAnswers;       // a null QString cancels
+    QList<QStringList> InputListAnswers; // an empty list cancels
+    int DefaultAnswer = 6;
+
+    // Records.
+    QList<SMessageBox> MessageBoxes;
+    QStringList Messages;
+    QStringList ProgressTitles;
+    int ProgressSteps = 0;
+    int OpenProgress = 0;
+    int WaitDepth = 0;
+};
