@@ -1,11 +1,6 @@
 #include "model/TDM_Project.h"
 
 #include "platform/core/CTool.h"
-#include "platform/core/Exception.h"
-
-namespace {
-TDM_Project* g_current = nullptr;
-}
 
 TDM_Project::TDM_Project()
 {
@@ -13,25 +8,6 @@ TDM_Project::TDM_Project()
                             &WeatherParameter, &Schedule, &OutputOption})
         query->SetConnection(ProjectCon);
     OutputOption.SetSQL(CSQLStatement("select * from OutputOption order by ID"));
-    g_current = this;
-}
-
-TDM_Project::~TDM_Project()
-{
-    if (g_current == this)
-        g_current = nullptr;
-}
-
-TDM_Project& TDM_Project::Current()
-{
-    if (!g_current)
-        throw Exception(QStringLiteral("工程数据模块尚未创建"));
-    return *g_current;
-}
-
-bool TDM_Project::Exists()
-{
-    return g_current != nullptr;
 }
 
 int TDM_Project::ExecSQL(const CSQLStatement& statement)

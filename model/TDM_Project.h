@@ -1,20 +1,17 @@
 #pragma once
 #include "platform/core/CDbConnection.h"
+#include "platform/core/CCurrent.h"
 #include "platform/core/CDbQuery.h"
 
 // The data module of the open project database. ProjectCon is open while a project is open.
 // The queries are shared scratch objects: each operation closes and refills the query it uses, so
 // a result set lives only until the next operation on the same query.
-class TDM_Project
+class TDM_Project : public CCurrent<TDM_Project>
 {
 public:
-    TDM_Project();
-    ~TDM_Project();
-    TDM_Project(const TDM_Project&) = delete;
-    TDM_Project& operator=(const TDM_Project&) = delete;
+    static constexpr const char* SlotName = "TDM_Project";
 
-    static TDM_Project& Current();
-    static bool Exists();
+    TDM_Project();
 
     // On qryTemp. Raise Exception "执行数据发生异常:\n%s\n执行的语句:%s" (ExecSQL) or
     // "查询SQL发生异常:\n%s\n执行的语句:%s" (the queries) with the statement attached.

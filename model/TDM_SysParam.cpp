@@ -8,35 +8,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-TDM_SysParam* g_current = nullptr;
-}
-
 TDM_SysParam::TDM_SysParam()
 {
     for (CDbQuery* query : {&RegistryTable, &ElementBasePerformance, &Module, &SysParamInit})
         query->SetConnection(ADOConnection1);
     for (CDbQuery* query : {&Initialization, &MaterialParamTable, &Schedule, &WeatherData, &ADOQuery1})
         query->SetConnection(ADOConnection2);
-    g_current = this;
-}
-
-TDM_SysParam::~TDM_SysParam()
-{
-    if (g_current == this)
-        g_current = nullptr;
-}
-
-TDM_SysParam& TDM_SysParam::Current()
-{
-    if (!g_current)
-        throw Exception(QStringLiteral("系统数据模块尚未创建"));
-    return *g_current;
-}
-
-bool TDM_SysParam::Exists()
-{
-    return g_current != nullptr;
 }
 
 QString TDM_SysParam::SysDataPath() const

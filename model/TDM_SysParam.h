@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/core/CDbConnection.h"
+#include "platform/core/CCurrent.h"
 #include "platform/core/CDbQuery.h"
 
 #include <QString>
@@ -8,17 +9,12 @@
 // (ADOConnection1: settings, element types, templates) and "System\SysData.dat"
 // (ADOConnection2: default values, material parameter names, schedules, weather, libraries).
 // Both connections stay open for the whole run once DataModuleCreate succeeded.
-class TDM_SysParam
+class TDM_SysParam : public CCurrent<TDM_SysParam>
 {
 public:
-    TDM_SysParam();
-    ~TDM_SysParam();
-    TDM_SysParam(const TDM_SysParam&) = delete;
-    TDM_SysParam& operator=(const TDM_SysParam&) = delete;
+    static constexpr const char* SlotName = "TDM_SysParam";
 
-    // The registered module; raises Exception when none exists.
-    static TDM_SysParam& Current();
-    static bool Exists();
+    TDM_SysParam();
 
     // Opens SysData.dat, then SysParam.dat, and brings the system data up to date.
     // False after telling the user under "严重错误" (a missing file: "系统找不到配置文件\n" and

@@ -2,6 +2,8 @@
 
 #include "platform/core/Exception.h"
 
+#include <cmath>
+
 CSQLMaker::CSQLMaker(const QString& tableName) : m_pairs(true), m_tableName(tableName)
 {
 }
@@ -25,7 +27,7 @@ CSQLMaker& CSQLMaker::AddSQLField(const QString& field, const QString& value, bo
     if (ok)
         return Append(field, asInt);
     const double asReal = value.toDouble(&ok);
-    if (ok)
+    if (ok && std::isfinite(asReal))
         return Append(field, asReal);
     return Append(field, value);
 }

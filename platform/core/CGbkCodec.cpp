@@ -33,7 +33,7 @@ QString CGbkCodec::DecodeUtf8OrGbk(const QByteArray& bytes)
     QString text = utf8.decode(data);
     if (!utf8.hasError())
         return text;
-    return FromGbk(bytes);
+    return FromGbk(data);
 }
 
 bool CGbkCodec::ReadTextFile(const QString& path, QString& text)

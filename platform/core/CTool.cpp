@@ -5,8 +5,6 @@
 #include "platform/core/Exception.h"
 
 namespace {
-CTool* g_current = nullptr;
-
 void ReportQueryFailure(const QString& message, const CSQLStatement& statement)
 {
     if (CTool::Exists())
@@ -16,26 +14,9 @@ void ReportQueryFailure(const QString& message, const CSQLStatement& statement)
 
 CTool::CTool(std::unique_ptr<CToolDialogsBase> dialogs) : m_dialogs(std::move(dialogs))
 {
-    g_current = this;
 }
 
-CTool::~CTool()
-{
-    if (g_current == this)
-        g_current = nullptr;
-}
-
-CTool& CTool::Current()
-{
-    if (!g_current)
-        throw Exception(QStringLiteral("工具对象尚未创建"));
-    return *g_current;
-}
-
-bool CTool::Exists()
-{
-    return g_current != nullptr;
-}
+CTool::~CTool() = default;
 
 int CTool::OpenQuery(CDbQuery& query, const CSQLStatement& statement)
 {

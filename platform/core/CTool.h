@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/core/CCurrent.h"
 #include "platform/core/CSQLStatement.h"
 
 #include <QString>
@@ -11,17 +12,14 @@ class CToolDialogsBase;
 // The program-wide tool object: query operations that report failures in a message box, and the
 // dialogs every subsystem uses. One exists while the program (or a test) runs; it registers itself
 // as Current() on construction and clears the slot on destruction.
-class CTool
+class CTool : public CCurrent<CTool>
 {
 public:
+    static constexpr const char* SlotName = "CTool";
+
     explicit CTool(std::unique_ptr<CToolDialogsBase> dialogs);
     ~CTool();
-    CTool(const CTool&) = delete;
-    CTool& operator=(const CTool&) = delete;
 
-    // The registered tool object; raises Exception when none exists.
-    static CTool& Current();
-    static bool Exists();
     CToolDialogsBase& Dialogs() { return *m_dialogs; }
 
     // Record count, or -1 after showing "%s\nSQL:%s" with the database's message and the statement.

@@ -18,10 +18,15 @@ QWidget* Owner()
     return QApplication::activeWindow();
 }
 
-void NameButtons(QDialogButtonBox* box)
+// "确定" and "取消" under the dialog's content, wired to accept and reject.
+QDialogButtonBox* AddOkCancel(QDialog& dialog)
 {
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
     box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return box;
 }
 } // namespace
 
@@ -85,13 +90,9 @@ int TToolDialogs::InputList(const QStringList& labels, QStringList& values, int,
         form->addRow(labels[i], edit);
         edits << edit;
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    NameButtons(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    layout->addWidget(AddOkCancel(dialog));
     if (dialog.exec() != QDialog::Accepted)
         return 2;
     values.clear();
@@ -107,14 +108,10 @@ int TToolDialogs::Select(const QString& title, const QStringList& options)
     auto* list = new QListWidget(&dialog);
     list->addItems(options);
     list->setCurrentRow(0);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    NameButtons(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(list);
-    layout->addWidget(buttons);
+    layout->addWidget(AddOkCancel(dialog));
     if (dialog.exec() != QDialog::Accepted)
         return -1;
     return list->currentRow();
