@@ -1,0 +1,1 @@
+#include "calclib/RadiantTimeSeries.h"
