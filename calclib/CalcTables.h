@@ -16,30 +16,37 @@ namespace calclib::tables {
 inline constexpr double kDesignDayBeta[24] = {-0.26, -0.35, -0.38, -0.42, -0.45, -0.47, -0.41, -0.28,
                                               -0.12, 0.03,  0.16,  0.29,  0.40,  0.48,  0.52,  0.51,
                                               0.43,  0.39,  0.28,  0.14,  0.00,  -0.10, -0.17, -0.23};
-inline constexpr double kDesignDayBetaMax = 0.52; // at 14:00
+inline constexpr double kDesignDayBetaMax = 0.52;  // at 14:00
 inline constexpr double kDesignDayBetaMin = -0.47; // at 05:00
 
 // ---------------------------------------------------------------------------------------------
 // Psychrometrics, ASHRAE Handbook Fundamentals ch. 1 (Hyland–Wexler) [H].
-inline constexpr double kHwWater[6] = {-5.8002206e3, 1.3914993, -4.8640239e-2,
+inline constexpr double kHwWater[6] = {-5.8002206e3, 1.3914993,     -4.8640239e-2,
                                        4.1764768e-5, -1.4452093e-8, 6.5459673}; // C8..C13
-inline constexpr double kHwIce[7] = {-5.6745359e3, 6.3925247,     -9.6778430e-3, 6.2215701e-7,
+inline constexpr double kHwIce[7] = {-5.6745359e3, 6.3925247,      -9.6778430e-3, 6.2215701e-7,
                                      2.0747825e-9, -9.4840240e-13, 4.1635019}; // C1..C7
-inline constexpr double kMolarMassRatio = 0.621945;  // M_water / M_dry air
-inline constexpr double kGasConstantDryAir = 287.042; // J/(kg·K)
-inline constexpr double kVirtualFactor = 1.607858;    // 1/0.621945
-inline constexpr double kCpDryAir = 1.006;            // kJ/(kg·K)
-inline constexpr double kCpVapour = 1.86;             // kJ/(kg·K)
-inline constexpr double kLatentAt0 = 2501.0;          // kJ/kg
-inline constexpr double kLatentSlope = 2.37;          // r(t) = 2501 − 2.37·t kJ/kg
+inline constexpr double kMolarMassRatio = 0.621945;                            // M_water / M_dry air
+inline constexpr double kGasConstantDryAir = 287.042;                          // J/(kg·K)
+inline constexpr double kVirtualFactor = 1.607858;                             // 1/0.621945
+inline constexpr double kCpDryAir = 1.006;                                     // kJ/(kg·K)
+inline constexpr double kCpVapour = 1.86;                                      // kJ/(kg·K)
+inline constexpr double kLatentAt0 = 2501.0;                                   // kJ/kg
+inline constexpr double kLatentSlope = 2.37; // r(t) = 2501 − 2.37·t kJ/kg
 inline constexpr double kKelvin = 273.15;
 inline constexpr double kStandardPressure = 101325.0; // Pa
+// Air temperatures handed to the moist-air formulas are held in this range (beyond it the input
+// is a typing error, and saturation pressure would overflow); water temperatures in 0..100 ℃.
+inline constexpr double kAirTempMin = -60.0;
+inline constexpr double kAirTempMax = 100.0;
+inline constexpr double kWaterTempMin = 0.0;
+inline constexpr double kWaterTempMax = 100.0;
 
 // ---------------------------------------------------------------------------------------------
 // Solar radiation.
 inline constexpr double kSolarConstant = 1353.0; // W/m², Chinese textbook basis [M]
 // ASHRAE 1997 clear-sky constants for the 21st of each month [S]: I_DN = A·exp(−B/sin β), I_dH = C·I_DN.
-inline constexpr double kAshraeA[12] = {1230, 1215, 1186, 1136, 1104, 1088, 1085, 1107, 1151, 1192, 1221, 1233};
+inline constexpr double kAshraeA[12] = {1230, 1215, 1186, 1136, 1104, 1088,
+                                        1085, 1107, 1151, 1192, 1221, 1233};
 inline constexpr double kAshraeB[12] = {0.142, 0.144, 0.156, 0.180, 0.196, 0.205,
                                         0.207, 0.201, 0.177, 0.160, 0.149, 0.142};
 inline constexpr double kAshraeC[12] = {0.058, 0.060, 0.071, 0.097, 0.121, 0.134,
@@ -49,30 +56,101 @@ inline constexpr double kAshraeC[12] = {0.058, 0.060, 0.071, 0.097, 0.121, 0.134
 inline constexpr double kGroundReflectance[6] = {0.32, 0.22, 0.23, 0.20, 0.14, 0.10};
 // Erbs et al. (1982) diffuse fraction correlation [H]; beam is dropped below this sin β.
 inline constexpr double kMinSinAltitudeForBeam = 0.05;
+inline constexpr double kErbsLowKt = 0.22; // f_d = 1 − 0.09·k_t up to here
+inline constexpr double kErbsLowSlope = 0.09;
+inline constexpr double kErbsHighKt = 0.80; // polynomial up to here, constant above
+inline constexpr double kErbsHighFraction = 0.165;
+inline constexpr double kErbsPoly[5] = {0.9511, -0.1604, 4.388, -16.638, 12.336}; // powers 0..4 of k_t
+// Measured days whose 24 hourly global values add up to less than this (W/m²) while the daily mean
+// is positive are taken as hourly values lost on import: the daily total is spread over the
+// daylight hours in proportion to sin β (our rule).
+inline constexpr double kMeasuredDaySumEpsilon = 1.0;
+// Extraterrestrial irradiance I_0 = 1353·(1 + 0.033·cos(360°·n/365)) [H].
+inline constexpr double kOrbitEccentricityTerm = 0.033;
+// Relative air mass: 1/sin β above 10°; Kasten & Young (1989) below,
+// m = 1/(sin β + 0.50572·(β + 6.07995°)^−1.6364), β in degrees [H]. Scaled by p/101325.
+inline constexpr double kKastenYoungBelowDeg = 10.0;
+inline constexpr double kKastenYoungA = 0.50572;
+inline constexpr double kKastenYoungB = 6.07995; // degrees
+inline constexpr double kKastenYoungC = 1.6364;
+// Bouguer beam I_DN = I_0·P^m; Berlage diffuse I_dH = 0.5·I_0·sin β·(1 − P^m)/(1 − 1.4·ln P) [M].
+inline constexpr double kBerlageFactor = 0.5;
+inline constexpr double kBerlageLogFactor = 1.4;
+
+// ---------------------------------------------------------------------------------------------
+// Solar geometry: Spencer (1971) Fourier series as given in Duffie & Beckman, Solar Engineering
+// of Thermal Processes, with Γ = 2π(n − 1)/365 [H].
+// δ = a0 + a1·cosΓ + b1·sinΓ + a2·cos2Γ + b2·sin2Γ + a3·cos3Γ + b3·sin3Γ (rad)
+inline constexpr double kSpencerDeclination[7] = {0.006918, -0.399912, 0.070257, -0.006758,
+                                                  0.000907, -0.002697, 0.00148};
+// EoT = 229.18·(a0 + a1·cosΓ + b1·sinΓ + a2·cos2Γ + b2·sin2Γ) min
+inline constexpr double kSpencerEotScale = 229.18;
+inline constexpr double kSpencerEot[5] = {0.000075, 0.001868, -0.032077, -0.014615, -0.040849};
+inline constexpr double kEarthRotationDegPerHour = 15.0;
+inline constexpr double kSolarNoon = 12.0; // h
+// The design year: 365 days, no 29 February (weather files and day arrays have 365 days).
+inline constexpr int kDaysInYear = 365;
+inline constexpr int kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+// Clear-sky design day of each month (the day of the ASHRAE constants).
+inline constexpr int kDesignDayOfMonth = 21;
+// Annual course between the winter and summer design values (our rule): January is the winter and
+// July the summer design month, months in between follow w = (1 − cos(π·m/6))/2, m = 0 (January)
+// … 6 (July) … 11; daily values follow a cosine of the year with its winter extreme on 15 January.
+inline constexpr int kColdestDayOfYear = 15;
+
+// ---------------------------------------------------------------------------------------------
+// Schedules: an hour counts as in use when its factor exceeds this (our choice; stored percent
+// values are rounded to 0.01).
+inline constexpr double kScheduleInUse = 0.001;
 
 // ---------------------------------------------------------------------------------------------
 // Sol-air temperature (GB 50176 / ASHRAE) [H].
-inline constexpr double kOutsideFilmSummer = 19.0;        // α_e, W/(m²·K), GB 50176 summer value
-inline constexpr double kLongWaveHorizontal = 3.9;        // ε·ΔR/α_e, K, horizontal surfaces
-inline constexpr double kLongWaveVertical = 0.0;          // vertical surfaces
+inline constexpr double kOutsideFilmSummer = 19.0;                // α_e, W/(m²·K), GB 50176 summer value
+inline constexpr double kLongWaveHorizontal = 3.9;                // ε·ΔR/α_e, K, horizontal surfaces
+inline constexpr double kLongWaveVertical = 0.0;                  // vertical surfaces
 inline constexpr double kRoofAbsorptance[3] = {0.90, 0.70, 0.45}; // Color 0 dark, 1 medium, 2 light [M]
-inline constexpr double kWallAbsorptance = 0.70;          // walls carry no colour [M]
+inline constexpr double kWallAbsorptance = 0.70;                  // walls carry no colour [M]
+// Roof colour code outside 0..2 counts as medium (our choice).
+inline constexpr int kFallbackRoofColor = 1;
 
 // ---------------------------------------------------------------------------------------------
 // Constructions, GB 50176-93 Appendix 2 [H].
-inline constexpr double kInsideFilm = 8.7;        // α_i, W/(m²·K)
+inline constexpr double kInsideFilm = 8.7;         // α_i, W/(m²·K)
 inline constexpr double kOutsideFilmWinter = 23.0; // α_e for K, W/(m²·K)
 inline constexpr double kDailyAngularFrequency = 2.0 * 3.14159265358979323846 / 86400.0; // rad/s
-inline constexpr double kLagPhaseDegPerD = 40.5; // ξ = (40.5·D − …)/15 h
-inline constexpr double kDecrementBase = 0.9;    // ν = 0.9·e^{D/√2}·…
+inline constexpr double kLagPhaseDegPerD = 40.5;    // ξ = (40.5·D − …)/15 h
+inline constexpr double kDecrementBase = 0.9;       // ν = 0.9·e^{D/√2}·…
 inline constexpr double kInnerAmplitudeBase = 0.95; // νn = 0.95·(α_i + Y_if)/α_i
+inline constexpr double kDailyPeriodHours = 24.0;   // lags are held in [0, 24) h; 360°/24 h = 15°/h
+inline constexpr double kThickLayerInertia = 1.0;   // Y_j = S_j for a layer with D_j ≥ 1
+// Outer film in ν, ξ and Y_if when the construction gives none: the same 23 W/(m²·K) as for K (our
+// choice). The GB approximation for ν with the summer 19 W/(m²·K) gives decrement factors 6–9 % below
+// the exact ISO 13786 solution at 19 W/(m²·K) for brick and concrete walls; with 23 it agrees within
+// about 1 % and reproduces GB hand calculations made with one outer film. Lags differ by 0.15 h.
+inline constexpr double kOutsideFilmResponse = kOutsideFilmWinter;
+// Layers read per construction (the layer editor's limit); further layers are ignored.
+inline constexpr int kMaxLayers = 149;
 
 // ---------------------------------------------------------------------------------------------
 // Radiant Time Series, ASHRAE Handbook Fundamentals 2009–2021 ch. 18 Tables 19 and 20 [S], percent,
 // hour 0..23. Two independent public transcriptions agree on every value; every column sums to 100.
-enum RtsConstruction : int { RtsLight = 0, RtsMedium = 1, RtsHeavy = 2 }; // RoomType 0/1/2
-enum RtsFloor : int { RtsCarpet = 0, RtsNoCarpet = 1 };
-enum RtsGlass : int { RtsGlass10 = 0, RtsGlass50 = 1, RtsGlass90 = 2 };
+enum RtsConstruction : int
+{
+    RtsLight = 0,
+    RtsMedium = 1,
+    RtsHeavy = 2
+}; // RoomType 0/1/2
+enum RtsFloor : int
+{
+    RtsCarpet = 0,
+    RtsNoCarpet = 1
+};
+enum RtsGlass : int
+{
+    RtsGlass10 = 0,
+    RtsGlass50 = 1,
+    RtsGlass90 = 2
+};
 
 inline constexpr double kRtsNonSolarExterior[3][2][3][24] = {
     {// light
@@ -135,13 +213,13 @@ inline constexpr RtsGlass kRtsGlassInUse = RtsGlass50;
 
 // Radiant fractions of instantaneous gains, ASHRAE ch. 18 Tables 1, 3 and 14 [S].
 inline constexpr double kRadiantPeople = 0.6;
-inline constexpr double kRadiantEquipment = 0.3;    // office, electronic, heating and motor equipment
+inline constexpr double kRadiantEquipment = 0.3;     // office, electronic, heating and motor equipment
 inline constexpr double kRadiantIncandescent = 0.98; // downlight incandescent
 inline constexpr double kRadiantFluorescentExposed = 0.54;
 inline constexpr double kRadiantFluorescentRecessed = 0.58;
-inline constexpr double kRadiantFood = 0.5;          // our choice: half of the dish heat is radiant
+inline constexpr double kRadiantFood = 0.5; // our choice: half of the dish heat is radiant
 inline constexpr double kRadiantWindowConduction = 0.46;
-inline constexpr double kRadiantSolarNoShade = 1.0;  // with the solar RTS [M]
+inline constexpr double kRadiantSolarNoShade = 1.0;       // with the solar RTS [M]
 inline constexpr double kRadiantSolarInteriorShade = 0.5; // with the non-solar RTS [L]
 
 // ---------------------------------------------------------------------------------------------
@@ -178,6 +256,15 @@ inline constexpr double kFoodSensiblePerDiner = 9.0;
 inline constexpr double kFoodMoisturePerDiner = 12.0; // g/h
 inline constexpr double kFoodLatentPerKgH = 700.0;    // W per kg/h
 
+// Gas burning [S for the units]: heat Q = η_c·k·B·H/3.6 W, water 1000·k·B·m_w g/h with m_w in kg/m³.
+// No room temperature reaches the call, so the vapour's latent heat is taken at about 20 ℃ [M].
+inline constexpr double kReactionLatent = 2450.0; // kJ/kg
+
+// Fallbacks for codes outside their range (our choice): the most common case, not an error.
+inline constexpr int kFallbackLaborType = 1;         // 极轻劳动, office work
+inline constexpr int kFallbackEquipmentLocation = 0; // motor and process equipment in the room (largest)
+inline constexpr int kFallbackDoorType = 0;          // 普通门-单扇
+
 // ---------------------------------------------------------------------------------------------
 // Water surfaces: W = (α_w + 0.00013·v)·(p_s(t_w) − p_v)·F·101325/p kg/h [S for the formula];
 // α_w (kg/(m²·h·Pa)) by water temperature [L – table not found], linear between points,
@@ -197,6 +284,8 @@ inline constexpr double kAirChangeRate[7] = {0.7, 0.6, 0.55, 0.5, 0.42, 0.40, 0.
 // Air entering per passage through an outside door by DoorType 0..5 (普通门 single/more, 带门斗
 // single/more, 转门 single/more), m³ [L – table not found].
 inline constexpr double kDoorAirPerPassage[6] = {3.00, 4.75, 2.50, 3.50, 0.80, 1.00};
+// Remembered (room, door) → air changes pairs for the moisture call, which carries no air changes.
+inline constexpr int kInfiltrationMemory = 16;
 
 // ---------------------------------------------------------------------------------------------
 // Air-side constants for fan/duct and outdoor air when the fixed density rule is chosen.
@@ -205,8 +294,8 @@ inline constexpr double kAirCp = 1.005;            // kJ/(kg·K), fan and duct h
 // Outdoor air and infiltration use the moist-air density at the outdoor state (physically right;
 // 20–35 % below the habitual 1.2 kg/m³ at high altitude). Set false to use kStandardAirDensity.
 inline constexpr bool kUseActualAirDensity = true;
-inline constexpr double kWaterDensity = 1000.0; // kg/m³
-inline constexpr double kWaterCp = 4.187;       // kJ/(kg·K)
+inline constexpr double kWaterDensity = 1000.0;   // kg/m³
+inline constexpr double kWaterCp = 4.187;         // kJ/(kg·K)
 inline constexpr double kEnvelopeLatent = 2450.0; // kJ/kg, moisture through the envelope
 
 // ---------------------------------------------------------------------------------------------

@@ -15,16 +15,25 @@ std::string g_libDir;
 DesignContext::DesignContext()
     : dailyRange(tables::kDefaultDailyRange), clarity(tables::kDefaultClarity),
       groundReflectance(tables::kDefaultGroundReflectance), summerPressure(tables::kDefaultPressure),
-      winterPressure(tables::kDefaultPressure), heatingSwing(tables::kDefaultHeatingSwing) {}
+      winterPressure(tables::kDefaultPressure), heatingSwing(tables::kDefaultHeatingSwing)
+{
+}
 
-const DesignContext& CurrentDesignContext() { return g_context; }
-const std::string& LibDir() { return g_libDir; }
+const DesignContext& CurrentDesignContext()
+{
+    return g_context;
+}
+const std::string& LibDir()
+{
+    return g_libDir;
+}
 
 } // namespace calclib
 
 using namespace calclib;
 
-void SetLibDir(const char* path) {
+void SetLibDir(const char* path)
+{
     try {
         g_libDir = path ? path : "";
     } catch (...) {
@@ -33,7 +42,8 @@ void SetLibDir(const char* path) {
 }
 
 void SetDesignContext(float longitude, float timeZone, float dailyRange, float clarity, int32_t groundGrade,
-                      float summerPressure, float winterPressure) {
+                      float summerPressure, float winterPressure)
+{
     const double swing = g_context.heatingSwing;
     g_context = DesignContext();
     g_context.heatingSwing = swing;
@@ -49,9 +59,13 @@ void SetDesignContext(float longitude, float timeZone, float dailyRange, float c
     g_context.winterPressure = psy::PressurePa(winterPressure);
 }
 
-void ResetDesignContext(void) { g_context = DesignContext(); }
+void ResetDesignContext(void)
+{
+    g_context = DesignContext();
+}
 
-void SetHeatingSwingFactor(float factor) {
+void SetHeatingSwingFactor(float factor)
+{
     const double f = Finite(factor);
     g_context.heatingSwing = f < 0.0 ? 0.0 : (f > 1.0 ? 1.0 : f);
 }

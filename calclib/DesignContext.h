@@ -6,7 +6,8 @@
 
 namespace calclib {
 
-struct DesignContext {
+struct DesignContext
+{
     bool hasLocation = false; // false: apparent solar time = clock time
     double longitude = 0.0;   // degrees, east positive
     double timeZone = 0.0;    // hours east of UTC

@@ -6,14 +6,19 @@ namespace calclib {
 
 using namespace tables;
 
-double DesignDayMean(double peak, double range) { return peak - kDesignDayBetaMax * range; }
+double DesignDayMean(double peak, double range)
+{
+    return peak - kDesignDayBetaMax * range;
+}
 
-void DesignDayProfile(double mean, double range, double out[24]) {
+void DesignDayProfile(double mean, double range, double out[24])
+{
     for (int h = 0; h < 24; ++h)
         out[h] = mean + kDesignDayBeta[h] * range;
 }
 
-void ProfileFromExtremes(double maxValue, double minValue, double out[24]) {
+void ProfileFromExtremes(double maxValue, double minValue, double out[24])
+{
     const double span = kDesignDayBetaMax - kDesignDayBetaMin;
     for (int h = 0; h < 24; ++h)
         out[h] = minValue + (maxValue - minValue) * (kDesignDayBeta[h] - kDesignDayBetaMin) / span;

@@ -9,7 +9,8 @@ namespace calclib::psy {
 
 using namespace calclib::tables;
 
-double SaturationPressure(double t) {
+double SaturationPressure(double t)
+{
     const double T = t + kKelvin;
     if (t >= 0.0) {
         const double* c = kHwWater;
@@ -20,18 +21,24 @@ double SaturationPressure(double t) {
                     c[6] * std::log(T));
 }
 
-double HumidityRatio(double vapourPressure, double p) {
+double HumidityRatio(double vapourPressure, double p)
+{
     const double pw = std::clamp(vapourPressure, 0.0, 0.99 * p);
     return kMolarMassRatio * pw / (p - pw);
 }
 
-double SaturationHumidityRatio(double t, double p) { return HumidityRatio(SaturationPressure(t), p); }
+double SaturationHumidityRatio(double t, double p)
+{
+    return HumidityRatio(SaturationPressure(t), p);
+}
 
-double HumidityRatioFromRh(double t, double rhFraction, double p) {
+double HumidityRatioFromRh(double t, double rhFraction, double p)
+{
     return HumidityRatio(std::clamp(rhFraction, 0.0, 1.0) * SaturationPressure(t), p);
 }
 
-double HumidityRatioFromWetBulb(double t, double wetBulb, double p) {
+double HumidityRatioFromWetBulb(double t, double wetBulb, double p)
+{
     const double ts = std::min(wetBulb, t);
     const double ws = SaturationHumidityRatio(ts, p);
     double w;
@@ -42,16 +49,19 @@ double HumidityRatioFromWetBulb(double t, double wetBulb, double p) {
     return std::clamp(w, 0.0, SaturationHumidityRatio(t, p));
 }
 
-double VapourPressure(double w, double p) {
+double VapourPressure(double w, double p)
+{
     const double wc = std::max(w, 0.0);
     return p * wc / (kMolarMassRatio + wc);
 }
 
-double RelativeHumidity(double t, double w, double p) {
+double RelativeHumidity(double t, double w, double p)
+{
     return std::clamp(VapourPressure(w, p) / SaturationPressure(t), 0.0, 1.0);
 }
 
-double WetBulb(double t, double w, double p) {
+double WetBulb(double t, double w, double p)
+{
     const double target = std::clamp(w, 0.0, SaturationHumidityRatio(t, p));
     // W(t*) rises with t*: bisection keeps the answer inside [−60, t] for any input.
     double lo = -60.0, hi = t;
@@ -67,7 +77,8 @@ double WetBulb(double t, double w, double p) {
     return 0.5 * (lo + hi);
 }
 
-double DewPoint(double vapourPressure) {
+double DewPoint(double vapourPressure)
+{
     if (!(vapourPressure > 0.0))
         return -100.0;
     double lo = -100.0, hi = 200.0;
@@ -81,19 +92,28 @@ double DewPoint(double vapourPressure) {
     return 0.5 * (lo + hi);
 }
 
-double Enthalpy(double t, double w) { return kCpDryAir * t + w * (kLatentAt0 + kCpVapour * t); }
+double Enthalpy(double t, double w)
+{
+    return kCpDryAir * t + w * (kLatentAt0 + kCpVapour * t);
+}
 
-double Density(double t, double w, double p) {
+double Density(double t, double w, double p)
+{
     return p * (1.0 + w) / (kGasConstantDryAir * (t + kKelvin) * (1.0 + kVirtualFactor * w));
 }
 
-double SpecificVolume(double t, double w, double p) {
+double SpecificVolume(double t, double w, double p)
+{
     return kGasConstantDryAir * (t + kKelvin) * (1.0 + kVirtualFactor * w) / p;
 }
 
-double LatentHeat(double t) { return kLatentAt0 - kLatentSlope * t; }
+double LatentHeat(double t)
+{
+    return kLatentAt0 - kLatentSlope * t;
+}
 
-double RhPercent(double rh) {
+double RhPercent(double rh)
+{
     if (!std::isfinite(rh))
         return 0.0;
     if (rh > 0.0 && rh <= 1.0)
@@ -101,7 +121,8 @@ double RhPercent(double rh) {
     return std::clamp(rh, 0.0, 100.0);
 }
 
-double PressurePa(double p) {
+double PressurePa(double p)
+{
     if (!std::isfinite(p) || p <= 0.0)
         return kStandardPressure;
     return p < 2000.0 ? p * 100.0 : p;

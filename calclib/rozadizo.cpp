@@ -7,8 +7,9 @@
 
 using namespace calclib;
 
-void ptRH_all(float p, float t, float rh, float* d, float* h, float* wetBulb, float* dewPoint, float* vapourPressure,
-              float* saturationPressure, float* density, float* specificVolume) {
+void ptRH_all(float p, float t, float rh, float* d, float* h, float* wetBulb, float* dewPoint,
+              float* vapourPressure, float* saturationPressure, float* density, float* specificVolume)
+{
     const double pa = psy::PressurePa(p);
     const double ta = Finite(t);
     // This entry takes a fraction; a percentage passed by mistake is still understood.

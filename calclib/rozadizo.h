@@ -11,4 +11,5 @@
 // Outputs: humidity ratio d (g/kg dry air), enthalpy h (kJ/kg dry air), wet bulb (℃), dew point (℃),
 // vapour pressure (Pa), saturation pressure (Pa), density (kg/m³), specific volume (m³/kg dry air).
 ROZADIZO_API void ptRH_all(float p, float t, float rh, float* d, float* h, float* wetBulb, float* dewPoint,
-                           float* vapourPressure, float* saturationPressure, float* density, float* specificVolume);
+                           float* vapourPressure, float* saturationPressure, float* density,
+                           float* specificVolume);
