@@ -1,0 +1,1 @@
+#include "calclib/dizedozev.h"

@@ -1,0 +1,3 @@
+#include "tests/data/GeneratedDatabase.h"
+
+#include <gtest/gtest.h>
