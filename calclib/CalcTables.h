@@ -306,4 +306,110 @@ inline constexpr double kDefaultGroundReflectance = 0.2;
 inline constexpr double kDefaultPressure = 101325.0; // Pa
 inline constexpr double kDefaultHeatingSwing = 0.0;  // s_h: heating profile flat at t_wn
 
+// ---------------------------------------------------------------------------------------------
+// Heating loads, GB 50736-2012 ch. 5 §5.2 and Appendix F; industrial rooms by GB 50019-2003.
+// Initialization inputs (orientation coefficients, wind addition, intermittent rate) are percent.
+inline constexpr double kPercent = 0.01;
+// Temperature-difference correction α (温差修正系数), GB 50736-2012 table of §5.2 [H].
+inline constexpr double kAlphaOutside = 1.00;    // outside walls, roofs, ground, floors over outdoor air
+inline constexpr double kAlphaAttic = 0.90;      // 闷顶
+inline constexpr double kAlphaStairLow = 0.60;   // unheated stair well with outside openings, 1–6 storeys
+inline constexpr double kAlphaStairHigh = 0.50;  // the same, 7 storeys and more
+inline constexpr int kStairLowMaxStoreys = 6;
+inline constexpr double kAlphaUnheatedOpen = 0.70;   // unheated room with outside doors/windows
+inline constexpr double kAlphaUnheatedClosed = 0.40; // unheated room without
+// Floor (space below) codes 0..5: basement open to outdoor air, basement with windows, without
+// windows above grade, below grade, unheated room with / without outside openings.
+inline constexpr double kAlphaFloor[6] = {0.90, 0.75, 0.60, 0.40, 0.70, 0.40};
+inline constexpr double kAlphaGapWall[3] = {0.30, 0.30, 0.70}; // expansion, settlement, seismic joint
+// Orientation correction x_ch, §5.2.6 [S for the ranges]: values at the eight compass points,
+// linear between them.
+inline constexpr double kCompassPointDeg = 45.0;
+// Height addition x_g, §5.2.7 [S]: 2 % per metre above 4 m, at most 15 %.
+inline constexpr double kHeightAdditionFrom = 4.0; // m
+inline constexpr double kHeightAdditionPerMetre = 0.02;
+inline constexpr double kHeightAdditionMax = 0.15;
+// Industrial rooms higher than 4 m, GB 50019-2003 [M]: t_d = t_g + grad·(H − 2); walls t_np = (t_g + t_d)/2.
+inline constexpr double kIndustrialGradientFrom = 4.0; // m
+inline constexpr double kWorkingZoneHeight = 2.0;      // m
+// Outside-door addition x_m, §5.2.6 item 3 [S]: per storey for 一道门, 两道门, 三道门; main entrance.
+inline constexpr double kDoorAdditionPerStorey[3] = {0.65, 0.80, 0.60};
+inline constexpr double kDoorAdditionMainEntrance = 5.00;
+// Cold-air infiltration through cracks, Appendix F:
+// Q = 0.28·c_p·ρ·L·(t_n − t_w), ρ = 353/(273.15 + t_w), L = α1·l·(ρ/2·v0²)^b·m^b,
+// m = C_r·ΔC_f·(n^{1/b} + C)·C_h, C_h = 0.3·h^0.4, C = 70·(h_z − h)/(ΔC_f·v0²·h^0.4)·(t'_n − t_w)/(273 + t'_n).
+inline constexpr double kInfiltrationFactor = 0.28;       // W per kJ/h [H]
+inline constexpr double kInfiltrationCp = 1.0;            // kJ/(kg·K) [S] F.0.1
+inline constexpr double kAirDensityConstant = 353.0;      // ρ = 353/T kg/m³ [H]
+inline constexpr double kCrackCoef[5] = {0.1, 0.3, 0.5, 0.8, 1.2}; // α1 by grade I..V, m³/(m·h·Pa^b) [L]
+inline constexpr int kFallbackTightnessGrade = 2;         // III when the record's grade is unknown
+inline constexpr double kCrackExponent = 0.67;            // b when none is given [H]
+inline constexpr double kWindPressureDiff = 0.7;          // ΔC_f when none is given [M]
+// Thermal-pressure coefficient C_r by PartitionType 0..4 (开敞空间; 有内门 差/好; 有前室门等 差/好):
+// the middle of each range 1.0 / 1.0–0.8 / 0.8–0.6 / 0.6–0.4 / 0.4–0.2 as remembered [L]. Code 5 takes the
+// user value.
+inline constexpr double kThermalPressureCoef[5] = {1.0, 0.9, 0.7, 0.5, 0.3};
+inline constexpr double kFallbackThermalPressureCoef = 1.0; // unknown codes: open space
+inline constexpr double kHeightCorrectionCoef = 0.3;        // C_h = 0.3·h^0.4 [M]
+inline constexpr double kHeightCorrectionExponent = 0.4;
+inline constexpr double kStackCoef = 70.0;                  // [M]
+inline constexpr double kStackReferenceKelvin = 273.0;      // the 273 of C [M]
+inline constexpr double kNeutralPlaneShare = 0.5;           // h_z = half the building height [M]
+inline constexpr double kOpeningHeightShare = 0.5;          // opening centre at half the room height (our choice)
+inline constexpr double kMinOpeningHeight = 1.0;            // m, keeps h^0.4 away from 0 (our choice)
+// Air-change method (IsDWLEstimation), by the number of walls with windows 1, 2, ≥ 3, 1/h [L].
+inline constexpr double kAirChangesByWalls[3] = {0.5, 1.0, 1.5};
+
+// ---------------------------------------------------------------------------------------------
+// Minimum thermal resistance, GB 50736-2012 §5.1 / GB 50019-2003 §4.1.8 / GB 50176-93:
+// R0,min = α·(t_n − t_e)/Δt_y · 1/α_n.
+inline constexpr double kInsideFilmRibbed = 7.6; // α_n of ribbed ceilings, rib height/spacing > 0.3 [L]
+inline constexpr double kRibRatioLimit = 0.3;
+// Outdoor temperature t_e by thermal inertia D [H]: D > 6.0 t_w; 4.1–6.0 0.6t_w + 0.4t_min;
+// 1.6–4.0 0.3t_w + 0.7t_min; ≤ 1.5 t_min. Gaps between classes go to the lighter class.
+inline constexpr double kInertiaHeavy = 6.0;
+inline constexpr double kInertiaMedium = 4.0;
+inline constexpr double kInertiaLight = 1.5;
+inline constexpr double kDesignShareMedium = 0.6;
+inline constexpr double kDesignShareLight = 0.3;
+// Allowed difference Δt_y between room air and inner surface by BuildingType 0..8 [M; wall 6.0 for
+// type 0 S]: Δt_y = fixed + dew·(t_n − t_dew), wall column (walls, doors, floors) and roof column
+// (roofs, ceilings, attics).
+struct AllowedDifference
+{
+    double fixed;
+    double dew;
+};
+inline constexpr AllowedDifference kAllowedDiffWall[9] = {{6.0, 0}, {6.0, 0}, {7.0, 0}, {10.0, 0}, {8.0, 0},
+                                                          {0, 1.0}, {7.0, 0}, {0, 1.0}, {12.0, 0}};
+inline constexpr AllowedDifference kAllowedDiffRoof[9] = {{4.0, 0}, {4.5, 0}, {5.5, 0}, {8.0, 0}, {7.0, 0},
+                                                          {0, 0.8}, {0, 0.9}, {0, 1.0}, {12.0, 0}};
+inline constexpr int kFallbackBuildingType = 0;  // unknown codes: residential, the strictest
+inline constexpr double kMinAllowedDifference = 0.1; // K, saturated rooms (our choice)
+inline constexpr double kDoorShareOfWallMinimum = 0.6; // outside doors ≥ 60 % of the wall minimum [H]
+// R is compared with the minimum allowing for K stored with two decimals (our choice).
+inline constexpr double kResistanceTolerance = 0.005;
+// Ground: floor-surface class by GroundType 0..2 (GB 50176-93 §6 categories I..III) and the worst
+// class allowed by BuildingType (0 requires I, 1 at most II, others any) [L].
+inline constexpr int kGroundClass[3] = {1, 2, 3};
+inline constexpr int kGroundClassAllowed[9] = {1, 2, 3, 3, 3, 3, 3, 3, 3};
+
+// ---------------------------------------------------------------------------------------------
+// Envelope cooling loads of air-conditioned rooms.
+// Transmitted beam through glazing × the angular modifier of clear glass 1 − tan⁴(θ/2), normalised to
+// 1 at normal incidence [S: within 3 % of the clear-glass total heat gain 0.860, 0.850, 0.800, 0.650,
+// 0.420 at 0, 40, 55, 70, 80° in ESP-rCommunity/ESP-rSource
+// src/validation/DSM/4level_office/dbs/impact_opt.db2]; sky and ground diffuse × 0.9 [M] (the
+// hemispherical mean of the same modifier is 0.91).
+inline constexpr double kGlazingDiffuseFactor = 0.9;
+// Adjacent room without air conditioning, cooling (GB 50736-2012 §7.2, t_ls = t_wp + Δt_ls) [M]:
+// Δt_ls by AdjacentRoomStatus 0 通风良好的非空调房间, 1 散热量很少, 2 散热量<23W/m³, 3 散热量23~116W/m³.
+inline constexpr double kAdjacentRoomRise[4] = {0.0, 2.0, 3.0, 5.0}; // K
+// The same statuses when the day's mean outdoor temperature is below the room: the adding rule would
+// put an unconditioned neighbour at outdoor temperature, so the heating α of an unheated room with
+// outside openings (status 0) or without (1..3) serves, t_ls = t_n − α·(t_n − t_wp) [L, our mapping].
+inline constexpr double kAdjacentRoomWinterAlpha[4] = {kAlphaUnheatedOpen, kAlphaUnheatedClosed,
+                                                       kAlphaUnheatedClosed, kAlphaUnheatedClosed};
+inline constexpr int kFallbackAdjacentRoomStatus = 0; // unknown codes: 通风良好的非空调房间
+
 } // namespace calclib::tables

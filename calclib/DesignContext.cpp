@@ -45,8 +45,10 @@ void SetDesignContext(float longitude, float timeZone, float dailyRange, float c
                       float summerPressure, float winterPressure)
 {
     const double swing = g_context.heatingSwing;
+    const double openings = g_context.roomOpeningArea;
     g_context = DesignContext();
     g_context.heatingSwing = swing;
+    g_context.roomOpeningArea = openings;
     g_context.hasLocation = std::isfinite(longitude) && std::isfinite(timeZone);
     g_context.longitude = Finite(longitude);
     g_context.timeZone = Finite(timeZone);
@@ -68,4 +70,9 @@ void SetHeatingSwingFactor(float factor)
 {
     const double f = Finite(factor);
     g_context.heatingSwing = f < 0.0 ? 0.0 : (f > 1.0 ? 1.0 : f);
+}
+
+void SetRoomOpeningArea(float area)
+{
+    g_context.roomOpeningArea = NonNegative(area);
 }

@@ -17,6 +17,9 @@ struct DesignContext
     double summerPressure; // Pa
     double winterPressure; // Pa
     double heatingSwing;   // s_h of the heating design day
+    // Total area of the outside doors, windows and curtain walls of the room being calculated (m²);
+    // 0 when unknown. Shares the air-change infiltration of the room among its openings.
+    double roomOpeningArea = 0.0;
     DesignContext();
 };
 
