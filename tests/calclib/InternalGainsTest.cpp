@@ -2,6 +2,7 @@
 #include "calclib/CalcTables.h"
 #include "calclib/RadiantTimeSeries.h"
 #include "calclib/dizedozev.h"
+#include "tests/calclib/HourlyCases.h"
 
 #include <gtest/gtest.h>
 
@@ -18,40 +19,9 @@ using namespace calclib;
 
 namespace {
 
-using Hours = std::array<double, 24>;
-using FloatHours = std::array<float, 24>;
+using namespace hourly;
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-
-FloatHours Constant(float v)
-{
-    FloatHours a;
-    a.fill(v);
-    return a;
-}
-
-FloatHours NanFilled()
-{
-    return Constant(kNaN);
-}
-
-// An office day: 08:00–17:00 full, 18:00–19:00 half, otherwise off.
-FloatHours OfficeSchedule()
-{
-    FloatHours s = Constant(0.0f);
-    for (int h = 8; h <= 17; ++h)
-        s[h] = 1.0f;
-    s[18] = s[19] = 0.5f;
-    return s;
-}
-
-Hours ToDouble(const FloatHours& a)
-{
-    Hours d;
-    for (int h = 0; h < 24; ++h)
-        d[h] = a[h];
-    return d;
-}
 
 double Sum(const Hours& a)
 {
@@ -152,28 +122,12 @@ TEST(Rts, CoolingLoadSplitsConvectiveAndRadiant)
 
 namespace {
 
-// One call of a gain function with its amount (area, power, persons…) multiplied by scale; every
-// output is prefilled with NaN and returned whole.
-struct GainCase
-{
-    const char* name;
-    std::function<std::vector<Hours>(double scale, const FloatHours& sched)> run;
-};
-
-std::vector<Hours> Outputs(std::initializer_list<FloatHours> arrays)
-{
-    std::vector<Hours> out;
-    for (const FloatHours& a : arrays)
-        out.push_back(ToDouble(a));
-    return out;
-}
-
 int32_t Diners(double scale)
 {
     return std::isfinite(scale) ? static_cast<int32_t>(40 * scale) : 0;
 }
 
-std::vector<GainCase> GainCases()
+std::vector<ScaledCase> GainCases()
 {
     const float p = 101325.0f;
     return {
@@ -266,35 +220,12 @@ std::vector<GainCase> GainCases()
 
 TEST(InternalGains, NoAmountOrNoScheduleGivesZeros)
 {
-    const FloatHours office = OfficeSchedule(), off = Constant(0.0f);
-    for (const GainCase& c : GainCases()) {
-        // No area, power or persons; a negative, missing (NaN) or infinite amount counts as none.
-        for (double scale : {0.0, -1.0, static_cast<double>(NAN), static_cast<double>(INFINITY)})
-            for (const Hours& out : c.run(scale, office))
-                for (double v : out)
-                    EXPECT_EQ(v, 0.0) << c.name << " scale " << scale;
-        for (const Hours& out : c.run(1.0, off))
-            for (double v : out)
-                EXPECT_EQ(v, 0.0) << c.name << " all-zero schedule";
-    }
+    ExpectZerosWithoutAmount(GainCases());
 }
 
 TEST(InternalGains, EveryCallOverwritesAllOutputsAndScalesLinearly)
 {
-    const FloatHours office = OfficeSchedule();
-    for (const GainCase& c : GainCases()) {
-        const std::vector<Hours> one = c.run(1.0, office), two = c.run(2.0, office);
-        ASSERT_EQ(one.size(), two.size());
-        double anyValue = 0.0;
-        for (size_t k = 0; k < one.size(); ++k) {
-            for (int h = 0; h < 24; ++h) {
-                ASSERT_TRUE(std::isfinite(one[k][h])) << c.name << " output " << k << " hour " << h;
-                EXPECT_NEAR(two[k][h], 2.0 * one[k][h], 1e-5 * std::abs(one[k][h]) + 1e-9) << c.name;
-                anyValue += std::abs(one[k][h]);
-            }
-        }
-        EXPECT_GT(anyValue, 0.0) << c.name;
-    }
+    ExpectCompleteAndLinear(GainCases(), false);
 }
 
 // ---- Hand-worked values ------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 // Outdoor air, infiltration and the plant-side additions of the calculation library.
 #include "calclib/dizedozev.h"
+#include "tests/calclib/HourlyCases.h"
 
 #include <gtest/gtest.h>
 
@@ -11,47 +12,9 @@
 
 namespace {
 
-using Hours = std::array<double, 24>;
-using FloatHours = std::array<float, 24>;
+using namespace hourly;
 
 constexpr float kAtm = 101325.0f;
-
-FloatHours Constant(float v)
-{
-    FloatHours a;
-    a.fill(v);
-    return a;
-}
-
-FloatHours NanFilled()
-{
-    return Constant(std::numeric_limits<float>::quiet_NaN());
-}
-
-FloatHours OfficeSchedule()
-{
-    FloatHours s = Constant(0.0f);
-    for (int h = 8; h <= 17; ++h)
-        s[h] = 1.0f;
-    s[18] = s[19] = 0.5f;
-    return s;
-}
-
-Hours ToDouble(const FloatHours& a)
-{
-    Hours d;
-    for (int h = 0; h < 24; ++h)
-        d[h] = a[h];
-    return d;
-}
-
-std::vector<Hours> Outputs(std::initializer_list<FloatHours> arrays)
-{
-    std::vector<Hours> out;
-    for (const FloatHours& a : arrays)
-        out.push_back(ToDouble(a));
-    return out;
-}
 
 // Beijing summer design day (GB 50736-2012 Appendix A: 33.5 ℃ DB, 26.4 ℃ WB, range 8.8 K) shaped by
 // the standard's hourly coefficients, wet bulb held at 26.4 ℃.
@@ -75,15 +38,7 @@ const float* BeijingWetBulb()
     return wb.data();
 }
 
-// One call with its amount (air volume, area and passers-by, power…) multiplied by scale; all outputs
-// prefilled with NaN.
-struct AirCase
-{
-    const char* name;
-    std::function<std::vector<Hours>(double scale, const FloatHours& sched)> run;
-};
-
-std::vector<AirCase> AirCases()
+std::vector<ScaledCase> AirCases()
 {
     return {
         {"GetCL_FreshAir_D",
@@ -149,34 +104,12 @@ std::vector<AirCase> AirCases()
 
 TEST(OutdoorAir, NoAmountOrNoScheduleGivesZeros)
 {
-    const FloatHours office = OfficeSchedule(), off = Constant(0.0f);
-    for (const AirCase& c : AirCases()) {
-        for (double scale : {0.0, -1.0, static_cast<double>(NAN), static_cast<double>(INFINITY)})
-            for (const Hours& out : c.run(scale, office))
-                for (double v : out)
-                    EXPECT_EQ(v, 0.0) << c.name << " scale " << scale;
-        for (const Hours& out : c.run(1.0, off))
-            for (double v : out)
-                EXPECT_EQ(v, 0.0) << c.name << " all-zero schedule";
-    }
+    ExpectZerosWithoutAmount(AirCases());
 }
 
 TEST(OutdoorAir, EveryCallOverwritesAllOutputsAndScalesLinearly)
 {
-    const FloatHours office = OfficeSchedule();
-    for (const AirCase& c : AirCases()) {
-        const std::vector<Hours> one = c.run(1.0, office), two = c.run(2.0, office);
-        ASSERT_EQ(one.size(), two.size());
-        for (size_t k = 0; k < one.size(); ++k) {
-            double anyValue = 0.0;
-            for (int h = 0; h < 24; ++h) {
-                ASSERT_TRUE(std::isfinite(one[k][h])) << c.name << " output " << k << " hour " << h;
-                EXPECT_NEAR(two[k][h], 2.0 * one[k][h], 1e-5 * std::abs(one[k][h]) + 1e-9) << c.name;
-                anyValue += std::abs(one[k][h]);
-            }
-            EXPECT_GT(anyValue, 0.0) << c.name << " output " << k;
-        }
-    }
+    ExpectCompleteAndLinear(AirCases(), true);
 }
 
 // Outdoor 33.5 ℃ DB / 26.4 ℃ WB, room 26 ℃ / 60 %, 101325 Pa, 1000 m³/h, worked by hand with the

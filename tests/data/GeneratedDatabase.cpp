@@ -22,7 +22,8 @@ GeneratedDatabase::~GeneratedDatabase() = default;
 
 bool GeneratedDatabase::HasTable(const QString& table) const
 {
-    return Scalar("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE", {table})
+    return Scalar("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE",
+                  {table})
                .toInt() > 0;
 }
 

@@ -42,7 +42,8 @@ TEST_F(SysParamStart, MissingSysDataStopsWithItsPathBeforeLookingAtSysParam)
     ASSERT_EQ(Dialogs().MessageBoxes.size(), 1);
     const auto& box = Dialogs().MessageBoxes.first();
     EXPECT_EQ(box.caption, QStringLiteral("严重错误"));
-    EXPECT_EQ(box.message, QStringLiteral("系统找不到配置文件\n") + QDir::toNativeSeparators(m_folder.File("System/SysData.dat")));
+    EXPECT_EQ(box.message, QStringLiteral("系统找不到配置文件\n") +
+                               QDir::toNativeSeparators(m_folder.File("System/SysData.dat")));
     EXPECT_EQ(box.style, 6);
     EXPECT_EQ(box.icon, 1);
 }
@@ -75,8 +76,9 @@ TEST_F(ProjectModule, QueriesWithoutRecordsGiveZeroOrEmpty)
     EXPECT_EQ(m_project.QueryInt("select f_value from tbl_registry where f_key = 'none'"), 0);
     EXPECT_EQ(m_project.QueryDouble("select f_value from tbl_registry where f_key = 'none'"), 0.0);
     EXPECT_EQ(m_project.QueryString("select f_value from tbl_registry where f_key = 'none'"), QString());
-    EXPECT_EQ(m_project.QueryInt(CSQLStatement("select f_value from tbl_registry where f_key = ?", {"prjversion"})),
-              57);
+    EXPECT_EQ(
+        m_project.QueryInt(CSQLStatement("select f_value from tbl_registry where f_key = ?", {"prjversion"})),
+        57);
 }
 
 TEST_F(ProjectModule, FailuresCarryTheStatement)
@@ -95,5 +97,7 @@ TEST_F(ProjectModule, FailuresCarryTheStatement)
         EXPECT_TRUE(e.Message().startsWith(QStringLiteral("查询SQL发生异常:\n")));
         EXPECT_TRUE(e.Message().endsWith(QStringLiteral("执行的语句:select x from NoSuchTable")));
     }
-    EXPECT_EQ(m_project.ExecSQL(CSQLStatement("update tbl_registry set f_value = ? where f_key = ?", {"58", "x"})), 0);
+    EXPECT_EQ(
+        m_project.ExecSQL(CSQLStatement("update tbl_registry set f_value = ? where f_key = ?", {"58", "x"})),
+        0);
 }

@@ -2,9 +2,7 @@
 
 #include <QFile>
 
-ModelFixture::ModelFixture() : m_tool(std::make_unique<CFakeToolDialogs>())
-{
-}
+ModelFixture::ModelFixture() : m_tool(std::make_unique<CFakeToolDialogs>()) {}
 
 void ModelFixture::SetUp()
 {

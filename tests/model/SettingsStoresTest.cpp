@@ -43,7 +43,8 @@ TEST_F(SettingsStores, RegistryWritesOneRowPerKey)
     registry.WriteRegistryValue("Path", "C:\\it's here");
     registry.WriteRegistryBool("Flag", true);
     registry.WriteRegistryBool("Flag", false);
-    EXPECT_EQ(ProjectColumn("select f_value from tbl_registry where f_key = 'Output_Flag'"), QStringList{"FALSE"});
+    EXPECT_EQ(ProjectColumn("select f_value from tbl_registry where f_key = 'Output_Flag'"),
+              QStringList{"FALSE"});
     EXPECT_EQ(ProjectColumn("select f_value from tbl_registry where f_key = 'Output_Path'"),
               QStringList{"C:\\it's here"});
 }
