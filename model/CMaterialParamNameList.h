@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/core/CCurrent.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,10 +17,12 @@ using CNameIdList = QList<CNameWithId>;
 
 // Names of the library records (constructions, room and storey uses) and schedules that elements
 // refer to by ID. Reads through one data set: the system data database while no project is open,
-// the project database while one is (set by whoever opens and closes projects).
-class CMaterialParamNameList
+// the project database while one is (set by whoever opens and closes projects). The program-wide
+// instance is registered as Current() while it lives.
+class CMaterialParamNameList : public CCurrent<CMaterialParamNameList>
 {
 public:
+    static constexpr const char* SlotName = "CMaterialParamNameList";
     static constexpr int ListCount = 30; // slots by library kind code; only 0..20 name a table
 
     void SetDataSet(CDbQuery* dataSet) { m_dataSet = dataSet; }
