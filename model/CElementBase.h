@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 
 class CDbQuery;
@@ -16,6 +17,9 @@ public:
     virtual QString NodePath() const = 0;
     // The element of the nearest ancestor node of the type (loaded on demand); null when none.
     virtual CElementBase* AncestorElement(int type) const = 0;
+    // The elements of the nodes below this one in pre-order (children in list order, folders
+    // entered), loaded on demand; none by default.
+    virtual QList<CElementBase*> DescendantElements() const { return {}; }
 };
 
 // The position block of positioned elements: X0, Y0, Z0, X, Y, Z.

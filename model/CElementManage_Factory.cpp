@@ -1,9 +1,103 @@
-#include "model/CElementBase.h"
 #include "model/CElementManage.h"
+
+#include "model/CBasementWall.h"
+#include "model/CBlindStorey.h"
+#include "model/CBuilding.h"
+#include "model/CCeiling.h"
+#include "model/CElectricEquipment.h"
+#include "model/CElectronicEquipment.h"
+#include "model/CEvaporating.h"
+#include "model/CFloor.h"
+#include "model/CFood.h"
+#include "model/CGapWall.h"
+#include "model/CGlassCurtainWall.h"
+#include "model/CGlassRoof.h"
+#include "model/CGround.h"
+#include "model/CHeatingEquipment.h"
+#include "model/CInfiltration.h"
+#include "model/CInsideDoor.h"
+#include "model/CInsideWall.h"
+#include "model/CInsideWindow.h"
+#include "model/CLighting.h"
+#include "model/COthers.h"
+#include "model/COutsideDoor.h"
+#include "model/COutsideWall.h"
+#include "model/COutsideWindow.h"
+#include "model/CPeople.h"
+#include "model/CProject.h"
+#include "model/CProjectionFloor.h"
+#include "model/CRoof.h"
+#include "model/CRoom.h"
+#include "model/CSkyWindow.h"
+#include "model/CStorey.h"
+#include "model/CSubTree.h"
 
 std::unique_ptr<CElementBase> CElementManage::CreateElement(int type)
 {
-    if (type < 0 || type >= TypeCount)
+    switch (type) {
+    case 0:
+        return std::make_unique<CProject>();
+    case 1:
+        return std::make_unique<CBuilding>();
+    case 2:
+        return std::make_unique<CStorey>();
+    case 3:
+        return std::make_unique<CRoom>();
+    case 4:
+        return std::make_unique<CPeople>();
+    case 5:
+        return std::make_unique<CLighting>();
+    case 6:
+        return std::make_unique<CHeatingEquipment>();
+    case 7:
+        return std::make_unique<CElectronicEquipment>();
+    case 8:
+        return std::make_unique<CElectricEquipment>();
+    case 9:
+        return std::make_unique<COutsideWall>();
+    case 10:
+        return std::make_unique<COutsideWindow>();
+    case 11:
+        return std::make_unique<COutsideDoor>();
+    case 12:
+        return std::make_unique<CGlassCurtainWall>();
+    case 13:
+        return std::make_unique<CInsideWall>();
+    case 14:
+        return std::make_unique<CInsideWindow>();
+    case 15:
+        return std::make_unique<CInsideDoor>();
+    case 16:
+        return std::make_unique<CCeiling>();
+    case 17:
+        return std::make_unique<CRoof>();
+    case 18:
+        return std::make_unique<CSkyWindow>();
+    case 19:
+        return std::make_unique<CBlindStorey>();
+    case 20:
+        return std::make_unique<CGlassRoof>();
+    case 21:
+        return std::make_unique<CFloor>();
+    case 22:
+        return std::make_unique<CGround>();
+    case 23:
+        return std::make_unique<CProjectionFloor>();
+    case 24:
+        return std::make_unique<CGapWall>();
+    case 25:
+        return std::make_unique<CFood>();
+    case 26:
+        return std::make_unique<CEvaporating>();
+    case 27:
+        return std::make_unique<CInfiltration>();
+    case 28:
+        return std::make_unique<COthers>();
+    case 29:
+        return std::make_unique<CBasementWall>();
+    case 30:
+        return std::make_unique<CSubTree>();
+    default:
         return nullptr;
-    return std::make_unique<CElementBase>(type);
+    }
 }

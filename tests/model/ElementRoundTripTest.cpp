@@ -6,6 +6,7 @@
 #include "model/CElementBase.h"
 #include "model/CElementManage.h"
 #include "model/CMaterialParamNameList.h"
+#include "model/CRoomOccupationCache.h"
 #include "model/TInitalizationManage.h"
 #include "platform/core/CDbQuery.h"
 
@@ -71,6 +72,7 @@ protected:
     CElementManage m_registry;
     TInitalizationManage m_defaults;
     CMaterialParamNameList m_names;
+    CRoomOccupationCache m_roomUses;
     std::map<int, std::unique_ptr<CElementBase>> m_made;
     std::vector<std::unique_ptr<FakeNode>> m_nodes;
 };

@@ -1,0 +1,6 @@
+#include "model/CCeiling.h"
+
+CCeiling::CCeiling()
+    : CAdjacentRoomSlab(TypeCode, 2, QStringLiteral("CeilingName"), QStringLiteral("AdjacentRoomStoreyName"))
+{
+}

@@ -1,0 +1,38 @@
+#include "model/COutsideWindow.h"
+
+#include "model/CEleAttrs.h"
+
+COutsideWindow::COutsideWindow() : CEnvelopeElement(TypeCode, 6, QStringLiteral("OutsideWindowName")) {}
+
+bool COutsideWindow::SetDefaults()
+{
+    ClearNameAndStatus();
+    SetMaterialDefaults();
+    Quantity = 1;
+    AirSupplyType = DefaultInt(QStringLiteral("AirSupplyType"));
+    ApertureLength = 0;
+    IsLWInputArea = 0;
+    Length = 0;
+    Height = 0;
+    Area = 0;
+    ShieldType = 0;
+    InsideShieldMaterials = 0;
+    OutsideShield = SOutsideShield();
+    return true;
+}
+
+void COutsideWindow::ExchangeAttrs(CEleAttrs& attrs)
+{
+    CEnvelopeElement::ExchangeAttrs(attrs);
+    ExchangeMaterialId(attrs);
+    ExchangeMaterialName(attrs);
+    EleAttrsExchangeInt(attrs, QStringLiteral("Quantity"), Quantity);
+    EleAttrsExchangeInt(attrs, QStringLiteral("AirSupplyType"), AirSupplyType);
+    EleAttrsExchangeDouble(attrs, QStringLiteral("ApertureLength"), ApertureLength);
+    ExchangeArea(attrs);
+    EleAttrsExchangeDouble(attrs, QStringLiteral("Height"), Height);
+    EleAttrsExchangeDouble(attrs, QStringLiteral("Area"), Area);
+    EleAttrsExchangeInt(attrs, QStringLiteral("ShieldType"), ShieldType);
+    EleAttrsExchangeInt(attrs, QStringLiteral("InsideShieldMaterials"), InsideShieldMaterials);
+    OutsideShield.Exchange(attrs);
+}
