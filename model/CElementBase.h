@@ -27,6 +27,16 @@ struct SCoordinate
 {
     double X0 = 0, Y0 = 0, Z0 = 0, X = 0, Y = 0, Z = 0;
     void Clear() { *this = SCoordinate(); }
+    // In the order GetCoordinates hands them out: X, Y, Z, X0, Y0, Z0.
+    void Get(double& x, double& y, double& z, double& x0, double& y0, double& z0) const
+    {
+        x = X;
+        y = Y;
+        z = Z;
+        x0 = X0;
+        y0 = Y0;
+        z0 = Z0;
+    }
     void Exchange(CEleAttrs& attrs);
     // Writes the six values into the rows of the table that match the condition (an SQL clause
     // without "where"), through CTool.

@@ -75,7 +75,8 @@ void CRegistry::WriteRegistryString(const QString& section, const QString& name,
     query.Close();
     query.SetSQL(CSQLStatement("update tbl_registry set f_value=? where f_key=?", {value, key}));
     if (query.ExecSQL() == 0)
-        ExecQueryGuarded(query, CSQLStatement("INSERT INTO tbl_registry(f_key, f_value) VALUES (?, ?)", {key, value}));
+        ExecQueryGuarded(
+            query, CSQLStatement("INSERT INTO tbl_registry(f_key, f_value) VALUES (?, ?)", {key, value}));
 }
 
 void CRegistry::WriteRegistryValue(const QString& name, const QString& value)

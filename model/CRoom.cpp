@@ -101,12 +101,7 @@ bool CRoom::SetDefaults()
 
 void CRoom::GetCoordinates(double& x, double& y, double& z, double& x0, double& y0, double& z0) const
 {
-    x = Coord.X;
-    y = Coord.Y;
-    z = Coord.Z;
-    x0 = Coord.X0;
-    y0 = Coord.Y0;
-    z0 = Coord.Z0;
+    Coord.Get(x, y, z, x0, y0, z0);
 }
 
 void CRoom::ExchangeAttrs(CEleAttrs& attrs)

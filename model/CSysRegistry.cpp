@@ -11,10 +11,11 @@ const char* const InsertRow = "insert into RegistryTable (Name,KeyValue,Type) va
 
 int CSysRegistry::Select(const QString& name, int type)
 {
-    return CTool::OpenQuery(TDM_SysParam::Current().RegistryTable,
-                            CSQLStatement("select Name,Type,KeyValue,Remark from RegistryTable where Name=? and "
-                                          "Type = ? order by rowid",
-                                          {name, type}));
+    return CTool::OpenQuery(
+        TDM_SysParam::Current().RegistryTable,
+        CSQLStatement("select Name,Type,KeyValue,Remark from RegistryTable where Name=? and "
+                      "Type = ? order by rowid",
+                      {name, type}));
 }
 
 int CSysRegistry::ReadValue(const QString& name, QString& value)
@@ -58,6 +59,8 @@ bool CSysRegistry::WriteValues(const QString& name, const QStringList& values)
 
 int CSysRegistry::InsertValue(const QString& name, const QString& value)
 {
-    return CTool::ExecQuery(TDM_SysParam::Current().RegistryTable, CSQLStatement(InsertRow, {name, value})) == 1 ? 1
-                                                                                                              : 0;
+    return CTool::ExecQuery(TDM_SysParam::Current().RegistryTable, CSQLStatement(InsertRow, {name, value})) ==
+                   1
+               ? 1
+               : 0;
 }

@@ -78,7 +78,8 @@ const SElementName ElementNames[ElementTypeCount] = {
     {"SubTree", "子树"},
 };
 
-const int EnvelopeTypes[EnvelopeKindCount] = {9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 29};
+const int EnvelopeTypes[EnvelopeKindCount] = {9,  10, 11, 12, 13, 14, 15, 16, 17,
+                                              18, 19, 20, 21, 22, 23, 24, 29};
 
 const char* const DesignTypeNames[DesignTypeCount] = {
     "空调负荷简单估算", "空调负荷分项估算", "空调负荷智能估算", "空调负荷详细计算", "空调负荷逐月计算",
@@ -196,10 +197,6 @@ QString FormatFloatTrimmed(const QString& pattern, double value)
     return text;
 }
 
-void NotifyElementPageLoad()
-{
-}
+void NotifyElementPageLoad() {}
 
-void NotifyMainFormClose()
-{
-}
+void NotifyMainFormClose() {}

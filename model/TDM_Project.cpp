@@ -4,8 +4,8 @@
 
 TDM_Project::TDM_Project()
 {
-    for (CDbQuery* query : {&qryTemp, &Query, &Element, &ProjectParameter, &Initialization, &MaterialParamTable,
-                            &WeatherParameter, &Schedule, &OutputOption})
+    for (CDbQuery* query : {&qryTemp, &Query, &Element, &ProjectParameter, &Initialization,
+                            &MaterialParamTable, &WeatherParameter, &Schedule, &OutputOption})
         query->SetConnection(ProjectCon);
     OutputOption.SetSQL(CSQLStatement("select * from OutputOption order by ID"));
 }
