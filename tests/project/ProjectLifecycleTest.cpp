@@ -398,3 +398,64 @@ TEST_F(ProjectLifecycleTest, OperatingSchemeSelection)
     EXPECT_FALSE(selection.ContainsId(7));
 }
 } // namespace
+
+namespace {
+// "type:caption" of every node below the node, in tree order, indented by depth.
+void Describe(const CNodeData& node, int depth, QStringList& out)
+{
+    for (int i = 0; i < node.ChildCount(); ++i) {
+        const CNodeData* child = node.Child(i);
+        out << QString(depth, ' ') + QStringLiteral("%1:%2:%3")
+                                         .arg(child->Type())
+                                         .arg(child->Caption())
+                                         .arg(child->GetElementId());
+        Describe(*child, depth + 1, out);
+    }
+}
+} // namespace
+
+// A tree built through the node operations survives save, close and reopen: the same nodes and the
+// same element rows.
+TEST_F(ProjectLifecycleTest, ATreeBuiltThroughTheNodesComesBackAfterReopening)
+{
+    const QString path = NewProject(QStringLiteral("Tree.VLZ"));
+    m_global.OpenProject(path);
+    ASSERT_TRUE(m_global.IsProjectOpen());
+    CNodeData& root = CTreeView2DB::Current().Root(); // the project node
+    ASSERT_EQ(root.Caption(), QStringLiteral("工程"));
+    CNodeData* building = Make(&root, 1);
+    for (int s = 0; s < 2; ++s) {
+        CNodeData* storey = Make(building, 2);
+        for (int r = 0; r < 2; ++r) {
+            CNodeData* room = Make(storey, 3);
+            CNodeData* wall = Make(room, 9);
+            Make(wall, 10);
+            Make(room, 4);
+            Make(room, 21);
+        }
+    }
+    QStringList before;
+    Describe(root, 0, before);
+    const QStringList tables = {"Building",      "Storey", "Room", "OutsideWall",
+                                "OutsideWindow", "People", "Floor"};
+    QStringList rowsBefore;
+    for (const QString& table : tables)
+        rowsBefore << table + QStringLiteral("=") +
+                          QString::number(m_project.QueryInt({"select count(*) from " + table}));
+    m_global.SaveProject();
+    m_global.OpenProject(QString());
+    ASSERT_FALSE(m_global.IsProjectOpen());
+
+    m_global.OpenProject(path);
+    QStringList after;
+    Describe(CTreeView2DB::Current().Root(), 0, after);
+    EXPECT_EQ(after, before);
+    QStringList rowsAfter;
+    for (const QString& table : tables)
+        rowsAfter << table + QStringLiteral("=") +
+                         QString::number(m_project.QueryInt({"select count(*) from " + table}));
+    EXPECT_EQ(rowsAfter, rowsBefore);
+    EXPECT_EQ(rowsAfter.first(), QStringLiteral("Building=1"));
+    EXPECT_EQ(rowsAfter.at(2), QStringLiteral("Room=4"));
+    EXPECT_TRUE(Dialogs().Messages.isEmpty()) << Dialogs().Messages.join('\n').toStdString();
+}
