@@ -28,3 +28,15 @@ int CTreeItem::Index() const
             return i;
     return -1;
 }
+
+int CTreeItem::EffectiveType() const
+{
+    int type = Type();
+    for (const CTreeItem* item = this; type == 30;) {
+        item = item->Parent();
+        if (!item)
+            return Type();
+        type = item->Type();
+    }
+    return type;
+}

@@ -22,6 +22,11 @@ public:
     int Type() const;
     CNodeData* Node() const { return m_node; }
     CTreeItem* Parent() const { return m_parent; }
+    // The type of the item or, for a folder, of its nearest ancestor that is not a folder (a folder
+    // whose ancestors are all folders stays 30).
+    int EffectiveType() const;
+    // An enabled node shows an image of 30 or less.
+    bool IsActive() const { return m_imageIndex <= 30; }
     CNodeTreeView* View() const { return m_view; }
     int Count() const { return static_cast<int>(m_children.size()); }
     // Null for an index outside 0..Count()-1.

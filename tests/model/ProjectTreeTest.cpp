@@ -520,6 +520,15 @@ TEST_F(ProjectTreeView, ExpandStopsAtTheTypeButEntersFolders)
     EXPECT_FALSE(m_room2->TreeItem()->Expanded());
 }
 
+TEST_F(ProjectTreeView, AFolderTakesTheTypeOfItsNearestNonFolderAncestor)
+{
+    Show();
+    EXPECT_EQ(m_folder->TreeItem()->Type(), 30);
+    EXPECT_EQ(m_folder->TreeItem()->EffectiveType(), 2);
+    EXPECT_EQ(m_room2->TreeItem()->EffectiveType(), 3);
+    EXPECT_TRUE(m_folder->TreeItem()->IsActive());
+}
+
 TEST_F(ProjectTreeView, KeeperSelectsTheDeepestSurvivingShownNode)
 {
     Show();
