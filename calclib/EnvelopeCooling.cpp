@@ -245,13 +245,10 @@ void SolarLoad(const GlazingSun& g, int32_t roomType, bool interiorShade, int32_
     double q[24];
     TransmittedSolar(g, q);
     if (interiorShade)
-        CoolingLoadFromGain(roomType, RtsSeries::NonSolar, kRadiantSolarInteriorShade, steady != 0, q, q);
+        StoreGainLoad(roomType, RtsSeries::NonSolar, kRadiantSolarInteriorShade, steady, winter, coef, q,
+                      out24);
     else
-        CoolingLoadFromGain(roomType, RtsSeries::Solar, kRadiantSolarNoShade, steady != 0, q, q);
-    const double factor = GainFactor(winter, coef);
-    for (double& v : q)
-        v *= factor;
-    Store(out24, 24, q);
+        StoreGainLoad(roomType, RtsSeries::Solar, kRadiantSolarNoShade, steady, winter, coef, q, out24);
 }
 
 bool HasInteriorShade(int32_t shieldType)

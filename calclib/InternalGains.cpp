@@ -71,11 +71,7 @@ void StoreSensibleGain(double q, double radiantFraction, int32_t roomType, int32
 {
     double load[24];
     Hourly(q, sched24, load);
-    CoolingLoadFromGain(roomType, RtsSeries::NonSolar, radiantFraction, steady != 0, load, load);
-    const double factor = GainFactor(winter, coef);
-    for (double& v : load)
-        v *= factor;
-    Store(out24, 24, load);
+    StoreGainLoad(roomType, RtsSeries::NonSolar, radiantFraction, steady, winter, coef, load, out24);
 }
 
 double WaterTemp(float waterTemp)

@@ -52,14 +52,19 @@ QString CElementBase::NodePath() const
     return Node ? Node->NodePath() : Name;
 }
 
+void CElementBase::ExportColumns(CSQLMaker& maker)
+{
+    CEleAttrs attrs;
+    ExchangeAttrs(attrs);
+    EleAttrsExportToSQL(attrs, maker);
+}
+
 int CElementBase::InsertRecord()
 {
     if (m_type == kProjectType)
         return 1;
-    CEleAttrs attrs;
-    ExchangeAttrs(attrs);
     CSQLMaker maker(GetElementTableName(m_type));
-    EleAttrsExportToSQL(attrs, maker);
+    ExportColumns(maker);
     maker.AddIntField(QStringLiteral("ID"), ID);
     if (m_type != kFolderType)
         maker.AddIntField(QStringLiteral("parent_id"), Node ? Node->ParentElementId() : -1);
@@ -73,10 +78,8 @@ int CElementBase::UpdateRecord()
 {
     if (m_type == kProjectType)
         return 1;
-    CEleAttrs attrs;
-    ExchangeAttrs(attrs);
     CSQLMaker maker(GetElementTableName(m_type));
-    EleAttrsExportToSQL(attrs, maker);
+    ExportColumns(maker);
     maker.AddIntCondition(QStringLiteral("ID"), ID);
     if (TDM_Project::Current().ExecSQL(maker.MakeUpdateSQL()) == 1)
         return 1;

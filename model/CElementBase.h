@@ -5,6 +5,7 @@
 class CDbQuery;
 class CEleAttrs;
 class CElementBase;
+class CSQLMaker;
 
 // What an element needs of the tree node that owns it. The project tree implements it.
 class CElementNode
@@ -91,5 +92,7 @@ protected:
 
 private:
     QString NodePath() const;
+    // Every exchanged column as a field of the statement.
+    void ExportColumns(CSQLMaker& maker);
     int m_type;
 };

@@ -119,9 +119,10 @@ TEST_F(ElementRoundTrip, EveryTypeWritesAndReadsBackEveryColumnKind)
         for (size_t i = 0; i < expected.size(); ++i) {
             EXPECT_EQ(actual[i].Name, expected[i].Name);
             EXPECT_EQ(actual[i].Value, expected[i].Value) << expected[i].Name.toStdString();
-            if (expected[i].Kind == 1)
+            if (expected[i].Kind == 1) {
                 EXPECT_EQ(actual[i].Exact.toDouble(), expected[i].Exact.toDouble())
                     << expected[i].Name.toStdString();
+            }
         }
     }
     EXPECT_TRUE(Dialogs().Messages.isEmpty()) << Dialogs().Messages.join('\n').toStdString();
