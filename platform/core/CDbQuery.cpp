@@ -3,6 +3,7 @@
 #include "platform/core/CDbConnection.h"
 #include "platform/core/Exception.h"
 
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -37,6 +38,8 @@ void CDbQuery::SetConnection(const CDbConnection& connection)
 
 void CDbQuery::Close()
 {
+    m_state = EditState::Browse;
+    m_buffer.clear();
     m_fields.clear();
     m_rows.clear();
     m_recno = 0;
@@ -89,6 +92,8 @@ QVariant CDbQuery::Field(int index) const
 {
     if (index < 0 || index >= m_fields.size())
         throw Exception(QStringLiteral("字段序号超出范围: %1").arg(index));
+    if (m_state != EditState::Browse)
+        return m_buffer[index];
     if (Eof())
         return {};
     return m_rows[m_recno][index];
@@ -115,4 +120,127 @@ int CDbQuery::AsInt(const QString& name) const
 double CDbQuery::AsDouble(const QString& name) const
 {
     return FieldByName(name).toDouble();
+}
+
+QString CDbQuery::UpdateTable() const
+{
+    if (!m_updateTable.isEmpty())
+        return m_updateTable;
+    static const QRegularExpression from(QStringLiteral("\\bfrom\\s+\\[?([A-Za-z_][A-Za-z0-9_]*)\\]?"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = from.match(m_statement.Text);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+void CDbQuery::Edit()
+{
+    if (m_state != EditState::Browse)
+        return;
+    if (!m_open || Eof())
+        throw Exception(QStringLiteral("没有可编辑的当前记录"));
+    m_buffer = m_rows[m_recno];
+    m_state = EditState::Edit;
+}
+
+void CDbQuery::Append()
+{
+    if (!m_open)
+        throw Exception(QStringLiteral("数据集未打开"));
+    m_buffer = QVector<QVariant>(m_fields.size());
+    m_state = EditState::Insert;
+}
+
+void CDbQuery::SetFieldValue(const QString& name, const QVariant& value)
+{
+    const int index = FieldIndex(name);
+    if (index < 0)
+        throw Exception(QStringLiteral("找不到字段: %1").arg(name));
+    if (m_state == EditState::Browse)
+        throw Exception(QStringLiteral("数据集不在编辑状态，不能修改字段: %1").arg(name));
+    m_buffer[index] = value;
+}
+
+void CDbQuery::Cancel()
+{
+    m_state = EditState::Browse;
+    m_buffer.clear();
+}
+
+void CDbQuery::Post()
+{
+    if (m_state == EditState::Browse)
+        return;
+    const QString table = UpdateTable();
+    if (table.isEmpty())
+        throw Exception(QStringLiteral("无法确定要更新的数据表\nSQL:%1").arg(m_statement.Text));
+    if (m_state == EditState::Edit)
+        PostUpdate(table);
+    else
+        PostInsert(table);
+    m_state = EditState::Browse;
+    m_buffer.clear();
+}
+
+namespace {
+// Strict on purpose: writing an unchanged column costs nothing, skipping a changed one loses an
+// edit (a picture replaced by one of equal size is compared byte by byte).
+bool SameValue(const QVariant& a, const QVariant& b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    return a.typeId() == b.typeId() && a == b;
+}
+} // namespace
+
+void CDbQuery::PostUpdate(const QString& table)
+{
+    const QVector<QVariant>& original = m_rows[m_recno];
+    QStringList sets;
+    QVariantList values;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (SameValue(original[i], m_buffer[i]))
+            continue;
+        sets << QStringLiteral("[%1] = ?").arg(m_fields[i]);
+        values << m_buffer[i];
+    }
+    if (!sets.isEmpty()) {
+        QString where;
+        const int id = FieldIndex(QStringLiteral("ID"));
+        if (id >= 0) {
+            where = QStringLiteral("[%1] = ?").arg(m_fields[id]);
+            values << original[id];
+        } else {
+            QStringList match;
+            for (int i = 0; i < m_fields.size(); ++i) {
+                match << QStringLiteral("[%1] IS ?").arg(m_fields[i]);
+                values << original[i];
+            }
+            where = QStringLiteral("rowid = (select rowid from [%1] where %2 limit 1)").arg(table, match.join(QStringLiteral(" and ")));
+        }
+        const CSQLStatement update(QStringLiteral("update [%1] set %2 where %3").arg(table, sets.join(QStringLiteral(", ")), where), values);
+        Prepare(m_connection, update);
+    }
+    m_rows[m_recno] = m_buffer;
+}
+
+void CDbQuery::PostInsert(const QString& table)
+{
+    QStringList names;
+    QStringList marks;
+    QVariantList values;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_buffer[i].isNull())
+            continue; // the column's default applies, as for a field never set
+        names << QStringLiteral("[%1]").arg(m_fields[i]);
+        marks << QStringLiteral("?");
+        values << m_buffer[i];
+    }
+    const QString text = names.isEmpty() ? QStringLiteral("insert into [%1] default values").arg(table)
+                                         : QStringLiteral("insert into [%1] (%2) values (%3)").arg(table, names.join(QStringLiteral(",")), marks.join(QStringLiteral(",")));
+    QSqlQuery query = Prepare(m_connection, CSQLStatement(text, values));
+    const int id = FieldIndex(QStringLiteral("ID"));
+    if (id >= 0 && m_buffer[id].isNull())
+        m_buffer[id] = query.lastInsertId();
+    m_rows.push_back(m_buffer);
+    m_recno = RecordCount() - 1;
 }

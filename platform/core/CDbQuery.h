@@ -52,11 +52,33 @@ public:
     int AsInt(const QString& name) const;
     double AsDouble(const QString& name) const;
 
+    // Row editing, as a data set of the original layer offers it: Edit or Append puts the query
+    // into a state where SetFieldValue fills a buffer that Field reads back, and Post writes the
+    // buffer into the statement's table (the table after the first "from", or the one given to
+    // SetUpdateTable). Post writes only the columns whose value changed and identifies the row by
+    // its ID column, or by all its original values when the table has none. A failing Post raises
+    // Exception with the database's message and stays in its state.
+    enum class EditState { Browse, Edit, Insert };
+    EditState State() const { return m_state; }
+    void SetUpdateTable(const QString& table) { m_updateTable = table; }
+    QString UpdateTable() const;
+    void Edit();
+    void Append();
+    void SetFieldValue(const QString& name, const QVariant& value);
+    void Post();
+    void Cancel();
+
 private:
+    void PostUpdate(const QString& table);
+    void PostInsert(const QString& table);
+
     QString m_connection;
     CSQLStatement m_statement;
     QStringList m_fields;
     QVector<QVector<QVariant>> m_rows;
     int m_recno = 0;
     bool m_open = false;
+    EditState m_state = EditState::Browse;
+    QVector<QVariant> m_buffer;
+    QString m_updateTable;
 };
