@@ -1,0 +1,3 @@
+set(CLIMATE_SCHEDULE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/SchedulePlaceholder.cpp
+)

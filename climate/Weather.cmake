@@ -1,0 +1,3 @@
+set(CLIMATE_WEATHER_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/WeatherPlaceholder.cpp
+)

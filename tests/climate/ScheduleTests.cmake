@@ -1,0 +1,1 @@
+set(CLIMATE_SCHEDULE_TESTS ${CMAKE_CURRENT_LIST_DIR}/SchedulePlaceholderTest.cpp)

@@ -1,0 +1,1 @@
+set(CLIMATE_WEATHER_TESTS ${CMAKE_CURRENT_LIST_DIR}/WeatherPlaceholderTest.cpp)
