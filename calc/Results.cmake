@@ -1,0 +1,1 @@
+set(CALC_RESULT_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ResultsPlaceholder.cpp)

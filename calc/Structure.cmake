@@ -1,0 +1,1 @@
+set(CALC_STRUCTURE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/StructurePlaceholder.cpp)
