@@ -19,14 +19,18 @@ function(didivov_library name alias)
     endif()
 endfunction()
 
-# didivov_test(<name> SOURCES ... LIBS ...): one GoogleTest executable, registered with CTest.
+# didivov_test(<name> SOURCES ... LIBS ... [DEFINITIONS ...]): one GoogleTest executable, registered
+# with CTest as "<name>.<suite>.<test>", so that "ctest -R <name>" selects one executable's tests.
 function(didivov_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;DEFINITIONS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} didivov::testsupport GTest::gtest GTest::gtest_main
                                           didivov_warnings)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
     target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <QString>)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    if(ARG_DEFINITIONS)
+        target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
+    endif()
+    gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_MODE PRE_TEST
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DIDIVOV_BIN_DIR=${DIDIVOV_BIN_DIR}")
 endfunction()

@@ -87,6 +87,16 @@ void CTool::ShowMessage(const QString& message)
     m_dialogs->ShowMessage(message);
 }
 
+bool CTool::GetOpenFileName(const QString& title, const QString& filter, QString& fileName)
+{
+    return m_dialogs->GetOpenFileName(title, filter, fileName);
+}
+
+bool CTool::GetSaveFileName(const QString& title, const QString& filter, QString& fileName)
+{
+    return m_dialogs->GetSaveFileName(title, filter, fileName);
+}
+
 CProgressScope::CProgressScope(int total, const QString& title)
 {
     CTool::Current().BeginProgress(false, total, title);

@@ -37,6 +37,8 @@ public:
                        const QString& firstButton = QStringLiteral("确定"),
                        const QString& secondButton = QStringLiteral("取消"));
     void ShowMessage(const QString& message);
+    bool GetOpenFileName(const QString& title, const QString& filter, QString& fileName);
+    bool GetSaveFileName(const QString& title, const QString& filter, QString& fileName);
 
 private:
     std::unique_ptr<CToolDialogsBase> m_dialogs;

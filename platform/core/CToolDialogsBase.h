@@ -28,6 +28,11 @@ public:
                           const QString& firstButton, const QString& secondButton) = 0;
     // The plain message box of database failures and short notices.
     virtual void ShowMessage(const QString& message) = 0;
+    // File choices. filter is in Qt's form ("8760h逐时气象文件(*.qsw)"); fileName goes in as the
+    // proposed name and comes out as the chosen path. False when cancelled (fileName unchanged).
+    // The save dialog does not ask before replacing a file: the caller decides.
+    virtual bool GetOpenFileName(const QString& title, const QString& filter, QString& fileName) = 0;
+    virtual bool GetSaveFileName(const QString& title, const QString& filter, QString& fileName) = 0;
 
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;

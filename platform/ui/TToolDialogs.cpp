@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -149,4 +150,23 @@ void TToolDialogs::BeginWaitCursor()
 void TToolDialogs::EndWaitCursor()
 {
     QApplication::restoreOverrideCursor();
+}
+
+bool TToolDialogs::GetOpenFileName(const QString& title, const QString& filter, QString& fileName)
+{
+    const QString chosen = QFileDialog::getOpenFileName(Owner(), title, fileName, filter);
+    if (chosen.isEmpty())
+        return false;
+    fileName = chosen;
+    return true;
+}
+
+bool TToolDialogs::GetSaveFileName(const QString& title, const QString& filter, QString& fileName)
+{
+    const QString chosen = QFileDialog::getSaveFileName(Owner(), title, fileName, filter, nullptr,
+                                                        QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty())
+        return false;
+    fileName = chosen;
+    return true;
 }

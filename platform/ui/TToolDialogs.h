@@ -6,8 +6,8 @@
 class QProgressDialog;
 class QWidget;
 
-// The Qt dialogs behind CTool: a modeless progress window, input prompts, a choice list and the
-// message box with the buttons "确定" and "取消".
+// The Qt dialogs behind CTool: a modeless progress window, input prompts, a choice list, the
+// message box with the buttons "确定" and "取消" and the file dialogs.
 class TToolDialogs : public CToolDialogsBase
 {
 public:
@@ -23,6 +23,8 @@ public:
     int ShowInfor(const QString& caption, const QString& message, int style, int icon, const QString& firstButton,
                   const QString& secondButton) override;
     void ShowMessage(const QString& message) override;
+    bool GetOpenFileName(const QString& title, const QString& filter, QString& fileName) override;
+    bool GetSaveFileName(const QString& title, const QString& filter, QString& fileName) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
 

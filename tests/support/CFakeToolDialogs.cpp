@@ -57,3 +57,26 @@ void CFakeToolDialogs::ShowMessage(const QString& message)
 {
     Messages << message;
 }
+
+namespace {
+bool AnswerFileDialog(QList<QString>& answers, QString& fileName)
+{
+    const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+    if (answer.isNull())
+        return false;
+    fileName = answer;
+    return true;
+}
+} // namespace
+
+bool CFakeToolDialogs::GetOpenFileName(const QString&, const QString& filter, QString& fileName)
+{
+    FileDialogs << SFileDialog{false, filter, fileName};
+    return AnswerFileDialog(FileAnswers, fileName);
+}
+
+bool CFakeToolDialogs::GetSaveFileName(const QString&, const QString& filter, QString& fileName)
+{
+    FileDialogs << SFileDialog{true, filter, fileName};
+    return AnswerFileDialog(FileAnswers, fileName);
+}

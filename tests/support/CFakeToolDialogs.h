@@ -16,6 +16,12 @@ public:
         int style;
         int icon;
     };
+    struct SFileDialog
+    {
+        bool save;
+        QString filter;
+        QString proposed; // the file name the dialog opened with
+    };
 
     int BeginProgress(bool flag, int total, const QString& title) override;
     int StepProgress(int steps) override;
@@ -26,6 +32,8 @@ public:
     int ShowInfor(const QString& caption, const QString& message, int style, int icon, const QString& firstButton,
                   const QString& secondButton) override;
     void ShowMessage(const QString& message) override;
+    bool GetOpenFileName(const QString& title, const QString& filter, QString& fileName) override;
+    bool GetSaveFileName(const QString& title, const QString& filter, QString& fileName) override;
     void BeginWaitCursor() override { ++WaitDepth; }
     void EndWaitCursor() override { --WaitDepth; }
 
@@ -34,11 +42,14 @@ public:
     QList<int> SelectAnswers;
     QList<QString> InputAnswers;       // a null QString cancels
     QList<QStringList> InputListAnswers; // an empty list cancels
+    // Paths the file dialogs choose, in order; a null QString cancels.
+    QList<QString> FileAnswers;
     int DefaultAnswer = 6;
 
     // Records.
     QList<SMessageBox> MessageBoxes;
     QStringList Messages;
+    QList<SFileDialog> FileDialogs;
     QStringList ProgressTitles;
     int ProgressSteps = 0;
     int OpenProgress = 0;
