@@ -1,43 +1,16 @@
 #pragma once
-#include <QString>
-
-class CDbQuery;
+#include "model/CLIB_OccupationBase.h"
 
 // One record of the room-use library (table RoomOccupation): the indoor design conditions,
 // occupancy, equipment, load indexes and schedule names a room takes over. Members are named after
-// their columns and read in column order after Name; texts start empty, numbers at 0.
-class CLIB_RoomOccupation
+// their columns and read in column order after Name (the shared use columns first); texts start
+// empty, numbers at 0. Load and Save as every library record.
+class CLIB_RoomOccupation : public CLIB_OccupationBase
 {
 public:
-    QString Name;
-    CDbQuery* DataSet = nullptr; // not owned
+    static constexpr int Kind = 16;
+    CLIB_RoomOccupation() : CLIB_OccupationBase(Kind) {}
 
-    double SummerACTemperature = 0;      // ℃
-    double WinterACTemperature = 0;      // ℃
-    double WinterHeatingTemperature = 0; // ℃
-    double TemperatureVariation = 0;     // ℃
-    double TemperatureVariation_Heating = 0;
-    double SummerACRH = 0; // %
-    double WinterACRH = 0;
-    double WinterHeatingRH = 0;
-    double RHVariation = 0;
-    double RHVariation_Heating = 0;
-    double PeopleDensity = 0;      // unit by PeopleDensityUnit
-    double LightingPower = 0;      // W/m²
-    double Noise = 0;              // dB(A)
-    double OutsideAirSupply = 0;   // unit by NewWindUnit
-    double MaximumAirVelocity = 0; // m/s
-    double TotalCoolIndex = 0;     // W/m², as the other indexes
-    double TotalHeatIndex = 0;
-    double EnclosureCoolIndex = 0;
-    double EnclosureHeatIndex = 0;
-    double PeopleCoolIndex = 0;
-    double PeopleHeatIndex = 0;
-    double OutsideAirCoolIndex = 0;
-    double OutsideAirHeatIndex = 0;
-    double OthersCoolIndex = 0;
-    double PthersHeatIndex = 0; // spelled so in the table
-    int LaborType = 0;          // 0 静坐 .. 4 重劳动
     QString NewWindScheduleName;
     QString PeopleScheduleName;
     QString LightScheduleName;
@@ -68,4 +41,7 @@ public:
     void LoadById(int id);
     // Name and every member from the current row of DataSet; null texts read as empty.
     void ReadFields();
+
+protected:
+    void AddColumns(CColumns& columns) override;
 };

@@ -1,1 +1,0 @@
-TEST(LibraryPlaceholder, Builds) {}
