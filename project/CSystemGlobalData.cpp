@@ -2,6 +2,7 @@
 
 #include "cad/model/CADInfoFile.h"
 #include "cad/model/CCADInfo.h"
+#include "climate/CLIB_WeatherParameter.h"
 #include "model/CActionState.h"
 #include "model/CElementManage.h"
 #include "model/CMaterialParamNameList.h"
@@ -234,6 +235,8 @@ bool CSystemGlobalData::LoadProject(const QString& path, int& storedVersion, boo
         CMaterialParamNameList::Current().SetDataSet(&dm.MaterialParamTable);
         m_projectData.DataSet = &dm.ProjectParameter;
         m_projectData.LoadProjectData();
+        if (CLIB_WeatherParameter::Exists())
+            CLIB_WeatherParameter::Current().Load();
         if (m_host)
             m_host->LoadProjectWeather();
     }

@@ -27,7 +27,8 @@ public:
 //
 // It needs, while it works, the program-wide CTool, TDM_SysParam, TDM_Project, CElementManage,
 // TInitalizationManage, CMaterialParamNameList and CTreeView2DB; CNodeClipboard and
-// CRoomOccupationCache are cleared when they exist.
+// CRoomOccupationCache are cleared when they exist, and the project weather
+// (CLIB_WeatherParameter), when it exists, is reloaded on every opening.
 class CSystemGlobalData : public CCurrent<CSystemGlobalData>
 {
 public:

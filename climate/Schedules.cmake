@@ -1,3 +1,0 @@
-set(CLIMATE_SCHEDULE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/SchedulePlaceholder.cpp
-)

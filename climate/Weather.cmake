@@ -1,3 +1,0 @@
-set(CLIMATE_WEATHER_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/WeatherPlaceholder.cpp
-)

@@ -1,1 +1,0 @@
-set(CLIMATE_SCHEDULE_TESTS ${CMAKE_CURRENT_LIST_DIR}/SchedulePlaceholderTest.cpp)

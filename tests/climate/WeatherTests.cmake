@@ -1,1 +1,0 @@
-set(CLIMATE_WEATHER_TESTS ${CMAKE_CURRENT_LIST_DIR}/WeatherPlaceholderTest.cpp)
