@@ -1,0 +1,118 @@
+#include "calc/CCalMsgOutput.h"
+#include "calc/CCalResultBuffer.h"
+#include "calc/CCalculateHostBase.h"
+#include "calc/CCalculate_Manager.h"
+#include "calc/CIndexArea.h"
+#include "calc/ResultAccumulation.h"
+#include "model/CBuilding.h"
+#include "model/CNodeData.h"
+#include "model/CRoom.h"
+#include "model/CStorey.h"
+#include "platform/core/Exception.h"
+
+namespace {
+constexpr int kDetailedCooling = 3;
+
+template <typename T> T* ElementOf(const CBaseData& entry)
+{
+    return dynamic_cast<T*>(entry.GetElement());
+}
+
+CCalResultBuffer& RequirePool()
+{
+    CCalResultBuffer* pool = CCalResultBuffer::GetCurrent();
+    if (!pool)
+        throw Exception(QStringLiteral("计算没有结果缓冲区"));
+    return *pool;
+}
+
+// The room's path from the top of the tree, root included, for failure messages.
+QString FullPath(const CCalculate_Room& room)
+{
+    return room.Entry.Node ? room.Entry.Node->GetFullPath(QStringLiteral("~")) : room.Entry.Caption;
+}
+} // namespace
+
+int CCalculate_Manager::Calculate(CTreeItem* item, void* total)
+{
+    m_storeySourceFlag = 0;
+    double areaSum = 0;
+    double nodeArea = 0;
+    CIndexArea::Reset();
+
+    const int kind = BuildCalcStructure(item);
+    if (CCalMsgOutput* progress = CCalMsgOutput::GetCurrent())
+        progress->SetCalcMessage(QStringLiteral("正在计算负荷"));
+    const CCalculateHostBase* host = CCalculateHostBase::GetCurrent();
+
+    for (const auto& building : m_buildings) {
+        m_currentBuilding = building.get();
+        for (const auto& storey : building->Storeys) {
+            m_currentStorey = storey.get();
+            m_storeyElevation = host && storey->Entry.Node ? host->GetElevation(*storey->Entry.Node) : 0.0;
+            for (const auto& room : storey->Rooms) {
+                m_currentRoom = room.get();
+                ComputeElementArea(room->Entry);
+                if (!CalculateRoomLoads(*room, CElementDetailCallback()))
+                    return -1;
+                // A stop asked for during the room takes effect now; the room is not counted.
+                if (CCalMsgOutput::IsCurrentStopped())
+                    return -1;
+                AddResultToTotal(total, room->Result, 0);
+                if (kind == 3)
+                    if (const CRoom* element = ElementOf<CRoom>(room->Entry))
+                        nodeArea = element->Area;
+                room->Clear();
+                if (room->Entry.Node)
+                    room->Entry.Node->ReleaseElements(true, true);
+            }
+            if (kind == 2)
+                if (CStorey* element = ElementOf<CStorey>(storey->Entry))
+                    nodeArea = element->GetIndexArea(-1);
+            storey->Clear();
+        }
+        if (kind == 1 || kind == 0) {
+            if (CurrentDesignType() == kDetailedCooling) {
+                RequirePool().AcquireResult(building->Result);
+                CalculatePumpAndPipeLoad(*building);
+                AddResultToTotal(total, building->Result, 0);
+            }
+            CBuilding* element = ElementOf<CBuilding>(building->Entry);
+            nodeArea = element ? element->GetIndexArea(-1) : 0.0;
+            areaSum += nodeArea;
+        }
+        building->Clear();
+    }
+    CIndexArea::SetBuildingArea(kind == 0 ? areaSum : nodeArea);
+    return kind;
+}
+
+bool CCalculate_Manager::CalculateRoomLoads(CCalculate_Room& room, const CElementDetailCallback& detail)
+{
+    if (m_roomEngine)
+        return m_roomEngine->CalculateRoomLoads(*this, room, detail);
+    return CalculateRoomLoadsOwn(room);
+}
+
+void CCalculate_Manager::CalculatePumpAndPipeLoad(CCalculate_Building& building)
+{
+    if (m_roomEngine) {
+        m_roomEngine->CalculatePumpAndPipeLoad(*this, building);
+        return;
+    }
+    throw Exception(QStringLiteral("计算发生异常\n%1\n错误信息:%2")
+                        .arg(building.Entry.Caption, QStringLiteral("本版本尚不能计算水泵及管道温升负荷")));
+}
+
+bool CCalculate_Manager::CalculateRoomLoadsOwn(CCalculate_Room& room)
+{
+    if (CCalMsgOutput::IsCurrentStopped())
+        return false;
+    // The room calculation is not part of this version: the room fails as a failing room does,
+    // reported in the message list and ending the run.
+    CCalculateHostBase::PostMessage(QStringLiteral("计算发生异常\n%1\n错误信息:%2")
+                                        .arg(FullPath(room), QStringLiteral("本版本尚不能计算房间负荷")));
+    if (CCalMsgOutput* progress = CCalMsgOutput::GetCurrent())
+        progress->Stop();
+    return false;
+}

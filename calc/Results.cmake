@@ -1,1 +1,0 @@
-set(CALC_RESULT_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ResultsPlaceholder.cpp)

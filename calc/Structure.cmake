@@ -1,1 +1,0 @@
-set(CALC_STRUCTURE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/StructurePlaceholder.cpp)
