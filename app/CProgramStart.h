@@ -1,13 +1,16 @@
 #pragma once
 #include <memory>
 
+class CLIB_WeatherParameter;
 class CTool;
 class CToolDialogsBase;
+class TReportPreviewer;
 class TDM_Project;
 class TDM_SysParam;
 
 // The program-wide objects of one run, built in the start order and destroyed in reverse:
-// the tool object (dialogs), then the system and project data modules.
+// the tool object (dialogs), then the system and project data modules, the project weather bound
+// to the project module, and the report preview window.
 class CProgramStart
 {
 public:
@@ -24,4 +27,6 @@ private:
     std::unique_ptr<CTool> m_tool;
     std::unique_ptr<TDM_SysParam> m_sysParam;
     std::unique_ptr<TDM_Project> m_project;
+    std::unique_ptr<CLIB_WeatherParameter> m_weather;
+    std::unique_ptr<TReportPreviewer> m_previewer;
 };
