@@ -2,12 +2,15 @@
 #include "calc/CCalculate_Building.h"
 #include "calc/CCalculate_MaterialManager.h"
 #include "calc/CRoomLoadEngineBase.h"
+#include "calc/RoomCalcContext.h"
 
 #include <QStringList>
 #include <array>
 #include <memory>
 #include <vector>
 
+class CCalcLibraryBase;
+class CCalculate_Result_IsACLoadCalculation;
 class CDayScheduleData;
 class CDbQuery;
 class CElementBase;
@@ -83,6 +86,170 @@ public:
     int ConditionLoadType() const { return m_conditionLoadType; }
     void SetConditionLoadType(int type) { m_conditionLoadType = type; }
 
+    // --- Room engine ---------------------------------------------------------------------------
+    // The calculation library the room engine calls: the real one unless a test installed another
+    // (not owned; null restores the real one).
+    CCalcLibraryBase& CalcLibrary() const;
+    void SetCalcLibrary(CCalcLibraryBase* library) { m_calcLibrary = library; }
+    // Hands the project weather's location and climate to the library; done once per manager,
+    // before its first room is calculated.
+    void ApplyDesignContext();
+    // The winter outdoor wet bulb (℃) of the project weather from the psychrometric library; 0,
+    // after a notice, when the library cannot be loaded.
+    double GetOutdoorWetBulb();
+    // The value of largest magnitude of the 24, sign kept; the earlier hour wins a tie.
+    static float FindAbsPeak24(const float* values);
+    // The indoor state of one day: the warmer of (tempA, rhA) and (tempB, rhB) when the day's
+    // highest outdoor value reaches their midpoint, else the cooler. pressure and wetBulb24 are
+    // ignored. Always true.
+    static bool SelectDayIndoorState(float pressure, float tempA, float rhA, float tempB, float rhB,
+                                     const float* dryBulb24, const float* wetBulb24, float& temp, float& rh);
+
+    // Design types 0 and 1: loads as the room's indexes times its area.
+    void CalculateACLoadSimpleEstimation(RoomCalcContext& context, CCalculate_Room& room);
+    void CalculateACLoadItemizedEstimation(RoomCalcContext& context, CCalculate_Room& room);
+    // Design type 2: internal gains and outdoor air hour by hour, the envelope from its indexes.
+    void CalculateACLoadIntelligentEstimation(RoomCalcContext& context, CCalculate_Room& room);
+    // The pump and pipe load of a building under design type 3, into its result record.
+    void CalculatePumpAndPipeLoadOwn(CCalculate_Building& building);
+
+    // Design type 3: the detailed air-conditioning loads of the room, element kind by kind.
+    void CalculateACLoadDetailed(RoomCalcContext& context, CCalculate_Room& room);
+    // Reads the design weather and the branch's Initialization settings; sets context.WinterSteady.
+    ACDesignConditions ReadACDesignConditions(RoomCalcContext& context);
+    // Summer outputs: times CoolPlusFactor when CoolPlusOn.
+    static void ApplyACSummerFactors(const RoomCalcContext& context, float* values24);
+    // Winter outputs: times HeatRebateFactor when rebate (envelope, outdoor air, infiltration),
+    // then times CoolPlusFactor when CoolPlusOn.
+    static void ApplyACWinterFactors(const RoomCalcContext& context, float* values24, bool rebate);
+    // Winter solar arrays: zeroed unless "ContainSunSolarWinter" is 1.
+    static void ApplyACWinterSolarSwitch(const ACDesignConditions& conditions, float* values24);
+    // Adds summer24 to each summer destination when SummerCooling, winter24 to each winter
+    // destination when WinterAC (null destinations are skipped).
+    static void AddACSeasonPair(const RoomCalcContext& context, float* summerDestination, const float* summer24,
+                                float* winterDestination, const float* winter24);
+    // The area of an element passed to the library: SelectArea(areaType, length, widthOrHeight,
+    // area, the room's Area).
+    static double ACElementArea(const RoomCalcContext& context, int areaType, double length, double widthOrHeight,
+                                double area);
+    // A wall's or roof's area less its openings when NetWallArea is set (never below 0).
+    static double ACNetArea(const RoomCalcContext& context, double grossArea, double openingsArea);
+    // Fan and duct temperature rise and enclosure moisture of the room (arrays 108, 109, 116-119).
+    void CalculateACRoomLevelLoads(RoomCalcContext& context, CCalculate_Result_IsACLoadCalculation& result);
+    // The room totals, the unit conversion and the room's share of the index areas.
+    void CalculateACTotals(RoomCalcContext& context, CCalculate_Result_IsACLoadCalculation& result);
+
+    // Detailed passes: outdoor air and internal loads.
+    void CalculateACOutdoorAir(RoomCalcContext& context, const ACDesignConditions& conditions,
+                               CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACPeople(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
+                           CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACLighting(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
+                             CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACHeatingEquipment(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                     CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACElectricEquipment(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                      CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACElectronicEquipment(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                        CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    // Food with its chemical reaction.
+    void CalculateACFood(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
+                         CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACEvaporating(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACInfiltration(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                 CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+
+    // Detailed passes: outside walls with their doors and windows; glass curtain walls.
+    void CalculateACOutsideWalls(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                 CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACGlassCurtainWalls(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                      CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+
+    // Detailed passes: floors, roofs, ground and inner envelope.
+    void CalculateACCeilings(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
+                             CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACFloors(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
+                           CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACBlindStoreys(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                 CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACGlassRoofs(RoomCalcContext& context, const ACDesignConditions& conditions,
+                               CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACGrounds(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
+                            CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACBasementWalls(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                  CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACProjectionFloors(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                     CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACGapWalls(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
+                             CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACInsideWalls(RoomCalcContext& context, const ACDesignConditions& conditions,
+                                CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACRoofs(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
+                          CCalculate_Result_IsACLoadCalculation& result);
+
+    // --- Air-conditioning loads by month and by day ----------------------------------------------
+    // The values of one step (a month's design day or a day of the year), of one pass of the
+    // element routines over its steps, and the daily climate of a room (CCalculate_Manager_ACStep.h).
+    struct ACStep;
+    struct ACStepPass;
+    struct ACDailyClimate;
+    // Design type 4: the design day of every month into the room's 12 step records, from the
+    // monthly climate the library derives from the design weather.
+    void CalculateACLoadMonthly(RoomCalcContext& context, CCalculate_Room& room);
+    // Design type 5: every day of the year into the room's 365 step records, from the project's
+    // annual hourly weather: two passes (winter and summer indoor state), each hour taken from the
+    // pass that needs conditioning, then the operating scheme's hours. Raises when the project has
+    // no usable annual hourly weather (the user has been told).
+    void CalculateACLoadDaily(RoomCalcContext& context, CCalculate_Room& room);
+    // One pass of every element over the 365 days with the indoor state of day d at
+    // passTemperature[d] (℃), passHumidity[d] (%): loads times FullYearPlusFactor, then each
+    // record summed (SumLoads) and converted to the project's unit.
+    void CalculateRoomDailyACLoads(CCalculate_Room& room, const RoomCalcContext& context,
+                                   const ACDailyClimate& climate, const float* passTemperature,
+                                   const float* passHumidity,
+                                   class CCalculate_Result_IsACLoadStepCalculation* result);
+    // The element passes of the monthly and daily types, in the order of the detailed calculation:
+    // every element of the room once per step, added into records[step] (people and lighting
+    // written into it). Leaves the sums to the caller.
+    void CalculateACStepElements(const RoomCalcContext& context, CCalculate_Room& room,
+                                 const ACStepPass& pass,
+                                 class CCalculate_Result_IsACLoadStepCalculation* records);
+    // The room's day d hour h from the winter pass W or the summer pass S: on a winter day W when
+    // it has an indoor heating load, else S when that has an indoor cooling load, else W with the
+    // room loads cleared; on other days the same with S first. Every day is summed afterwards.
+    static void MergeACDailyPasses(const int* winterDay,
+                                   const class CCalculate_Result_IsACLoadStepCalculation* winterPass,
+                                   const class CCalculate_Result_IsACLoadStepCalculation* summerPass,
+                                   class CCalculate_Result_IsACLoadStepCalculation* room);
+
+    // --- Heating loads (design types 6, 7 and 8) -----------------------------------------------
+    // The heating losses of the room, element kind by kind, into its result record: the winter
+    // design day (6) with the plus factor, the element-detail callback and the heat exchanged with
+    // adjacent rooms; a design day per month (7) or every day of the project's hourly weather (8)
+    // into the room's 12 or 365 records. Raises when the daily type finds no hourly weather (the
+    // user has been told), a construction record is missing or an Initialization value does not
+    // convert.
+    void CalculateHeatingLoads(RoomCalcContext& context, CCalculate_Room& room);
+    // The state of one room's heating calculation, shared by its passes.
+    struct SHeatingRun;
+    // Outside walls, each with its doors and then its windows.
+    void CalculateHeatingOutsideWalls(SHeatingRun& run);
+    void CalculateHeatingGlassCurtainWalls(SHeatingRun& run);
+    // Inside walls, each after its doors and windows; skipped with them when the adjacent room
+    // named by the wall is missing.
+    void CalculateHeatingInsideWalls(SHeatingRun& run);
+    // Floor slabs (kind 16) or floors (21); skipped when the adjacent room they name is missing.
+    void CalculateHeatingSlabs(SHeatingRun& run, int kind);
+    // Roofs, each after its skylights.
+    void CalculateHeatingRoofs(SHeatingRun& run);
+    // The kinds with one array: attics (19), glass roofs (20), ground (22), basement walls (29),
+    // projection floors (23), gap walls (24).
+    void CalculateHeatingElements(SHeatingRun& run, int kind);
+    void CalculateHeatingOtherLoads(SHeatingRun& run);
+    // Air-tightness grade index of a construction: 0..4 for "I".."V" exactly, else -1.
+    static int HeatingTightnessGrade(const QString& grade);
+
     // --- Areas -------------------------------------------------------------------------------
     // Writes the element's Area from its size input (IsLWInputArea 1 keeps the entered area,
     // otherwise length x width or height) for rooms and the envelope kinds with a size; other
@@ -124,8 +291,13 @@ private:
     // The entries of the item and its ancestors that are not folders, topmost first, up to the
     // project (not taken); kind receives the code of the first one met, -1 without any.
     static std::vector<std::unique_ptr<CBaseData>> CollectAncestorEntries(CTreeItem* item, int& kind);
-    // The manager's own room engine, until the room calculation exists: the room fails.
-    bool CalculateRoomLoadsOwn(CCalculate_Room& room);
+    // The manager's own room engine: the early exits, the room context, the dispatch on the design
+    // type and the failure path.
+    bool CalculateRoomLoadsOwn(CCalculate_Room& room, const CElementDetailCallback& detail);
+    // Takes the room's result record and fills the context (path and wet bulb already set); false,
+    // with the record reset, for a room the design type does not concern. Raises on a failed query
+    // or a value that does not convert.
+    bool PrepareRoomContext(RoomCalcContext& context, CCalculate_Room& room);
     void OpenScheduleQueries();
 
     int m_textLineCount = 0;
@@ -145,6 +317,8 @@ private:
     int m_storeySourceFlag = 1;
     int m_conditionLoadType = 0;
     CRoomLoadEngineBase* m_roomEngine = nullptr;
+    CCalcLibraryBase* m_calcLibrary = nullptr;
+    bool m_designContextApplied = false;
 
     // Positions of the previous hits, shared by every manager of the program.
     static inline int s_lastSchedule = -1;

@@ -25,12 +25,6 @@ CCalResultBuffer& RequirePool()
         throw Exception(QStringLiteral("计算没有结果缓冲区"));
     return *pool;
 }
-
-// The room's path from the top of the tree, root included, for failure messages.
-QString FullPath(const CCalculate_Room& room)
-{
-    return room.Entry.Node ? room.Entry.Node->GetFullPath(QStringLiteral("~")) : room.Entry.Caption;
-}
 } // namespace
 
 int CCalculate_Manager::Calculate(CTreeItem* item, void* total)
@@ -91,7 +85,7 @@ bool CCalculate_Manager::CalculateRoomLoads(CCalculate_Room& room, const CElemen
 {
     if (m_roomEngine)
         return m_roomEngine->CalculateRoomLoads(*this, room, detail);
-    return CalculateRoomLoadsOwn(room);
+    return CalculateRoomLoadsOwn(room, detail);
 }
 
 void CCalculate_Manager::CalculatePumpAndPipeLoad(CCalculate_Building& building)
@@ -100,19 +94,5 @@ void CCalculate_Manager::CalculatePumpAndPipeLoad(CCalculate_Building& building)
         m_roomEngine->CalculatePumpAndPipeLoad(*this, building);
         return;
     }
-    throw Exception(QStringLiteral("计算发生异常\n%1\n错误信息:%2")
-                        .arg(building.Entry.Caption, QStringLiteral("本版本尚不能计算水泵及管道温升负荷")));
-}
-
-bool CCalculate_Manager::CalculateRoomLoadsOwn(CCalculate_Room& room)
-{
-    if (CCalMsgOutput::IsCurrentStopped())
-        return false;
-    // The room calculation is not part of this version: the room fails as a failing room does,
-    // reported in the message list and ending the run.
-    CCalculateHostBase::PostMessage(QStringLiteral("计算发生异常\n%1\n错误信息:%2")
-                                        .arg(FullPath(room), QStringLiteral("本版本尚不能计算房间负荷")));
-    if (CCalMsgOutput* progress = CCalMsgOutput::GetCurrent())
-        progress->Stop();
-    return false;
+    CalculatePumpAndPipeLoadOwn(building);
 }

@@ -10,6 +10,10 @@ void ModelFixture::SetUp()
     const QString project = m_folder.File("User/Test.VLZ");
     ASSERT_TRUE(QFile::copy(m_folder.File("Project/ProjectModule.dat"), project));
     m_project.ProjectCon.Open(project);
+    // A throw-away copy: waiting for the disk after every committed edit only slows the tests.
+    CDbQuery pragma(m_project.ProjectCon);
+    pragma.SetSQL(CSQLStatement("PRAGMA synchronous = OFF"));
+    pragma.ExecSQL();
 }
 
 QStringList ModelFixture::ProjectColumn(const QString& sql)
