@@ -1,7 +1,7 @@
 // The monthly (design type 4) and daily (design type 5) air-conditioning loads: what their element
 // passes hand the calculation library month by month and day by day, how the days are built from
 // the winter and summer passes, and their physical sense through the real library.
-#include "tests/calc/RoomEngineFixture.h"
+#include "tests/calc/OfficeRoomFixture.h"
 
 #include "calc/CCalculate_Manager_ACStep.h"
 #include "calc/CCalculate_Result_IsACLoadCalculation.h"
@@ -538,130 +538,8 @@ TEST(ACDailyMerge, EachHourComesFromThePassThatNeedsConditioning)
 // The office room of the end-to-end test of the detailed calculation (one room in Beijing, 4 x 5
 // x 3 m, a south wall with a 2 x 1.5 m window, a roof, 4 people, 200 W of lamps, 30 m³/h of
 // outdoor air per person), calculated with the real library.
-class ACStepPhysicsTest : public RoomEngineFixture
+class ACStepPhysicsTest : public OfficeRoomFixture
 {
-protected:
-    void SetUp() override
-    {
-        RoomEngineFixture::SetUp();
-        TakeBeijingWeather();
-        m_project.ExecSQL({"insert into OutsideWall_Lib (ID, Name, K_S, K_W, Beta, Kesi_S, Kesi_W) "
-                           "values (1, '保温砖墙', 0.6, 0.6, 0.2, 8, 8)"});
-        m_project.ExecSQL(
-            {"insert into OutsideWindow_Lib (ID, Name, K_S, K_W, g, Inside_Sunshade, "
-             "Outside_Sunshade, Glass_Revise) values (1, '中空玻璃窗', 3.0, 3.0, 0.5, 1, 1, 1)"});
-        m_project.ExecSQL({"insert into Roof_Lib (ID, Name, K_S, K_W, Beta, Kesi_S, Kesi_W) "
-                           "values (1, '保温屋面', 0.45, 0.45, 0.15, 10, 10)"});
-        BuildRoom();
-    }
-
-    void TakeBeijingWeather()
-    {
-        CDbQuery library(m_sysParam.ADOConnection2);
-        OpenQueryGuarded(library,
-                         CSQLStatement("select * from WeatherData where City = ?", {QStringLiteral("北京")}));
-        ASSERT_EQ(library.RecordCount(), 1);
-        CLIB_WeatherData city;
-        city.DataSet = &library;
-        city.Load();
-        CDbQuery project(m_project.ProjectCon);
-        OpenQueryGuarded(project, CSQLStatement("select * from WeatherParameter"));
-        ASSERT_EQ(project.RecordCount(), 1);
-        project.Edit();
-        city.DataSet = &project;
-        city.Save();
-        project.Post();
-        m_weather.Load();
-        m_weather.GroundGrade = 3;
-        m_weather.CalcMonthlyDesignValues();
-    }
-
-    void BuildRoom()
-    {
-        const QString officePeople = QStringLiteral("办公人员-公共建筑节能标准");
-        CNodeData* storey = Make(Make(&Root(), 1), 2);
-        m_room = Make(storey, CRoom::TypeCode);
-        EditRoom(m_room, [&](CRoom& room) {
-            room.IsLWInputArea = 0;
-            room.Length = 4;
-            room.Width = 5;
-            room.Height = 3;
-            room.RoomType = 1;
-            room.ACRoomQuantity = 1;
-            room.ACHRoomQuantity = 1;
-            room.SummerACTemperature = 26;
-            room.SummerACRH = 60;
-            room.WinterACTemperature = 20;
-            room.WinterACRH = 40;
-            room.InputTypeofPeopleDensity = 2;
-            room.PeopleDensity = 4;
-            room.InputTypeofOutsideAirSupply = 0;
-            room.OutsideAirSupply = 30;
-            room.ScheduleName = officePeople;
-            room.IsFenCengAir = 0;
-            room.NewWind_Type = 0;
-            room.IsWinterHeatRebateCoefficient = 0;
-            room.WindQuantity = 0;
-            room.Maintenance_Gain = 0;
-        });
-        CNodeData* wallNode = Make(m_room, COutsideWall::TypeCode);
-        auto* wall = dynamic_cast<COutsideWall*>(wallNode->LoadElement());
-        wall->material_id = 1;
-        wall->Direction = 1;
-        wall->IsLWInputArea = 0;
-        wall->Length = 4;
-        wall->Height = 3;
-        EXPECT_EQ(wall->UpdateRecord(), 1);
-        auto* window = dynamic_cast<COutsideWindow*>(Make(wallNode, COutsideWindow::TypeCode)->LoadElement());
-        window->material_id = 1;
-        window->IsLWInputArea = 0;
-        window->Length = 2;
-        window->Height = 1.5;
-        window->Quantity = 1;
-        window->ShieldType = 0;
-        EXPECT_EQ(window->UpdateRecord(), 1);
-        auto* roof = dynamic_cast<CRoof*>(Make(m_room, CRoof::TypeCode)->LoadElement());
-        roof->material_id = 1;
-        roof->IsLWInputArea = 0;
-        roof->Length = 4;
-        roof->Width = 5;
-        roof->Color = 1;
-        EXPECT_EQ(roof->UpdateRecord(), 1);
-        auto* people = dynamic_cast<CPeople*>(Make(m_room, 4)->LoadElement());
-        people->ScheduleName = officePeople;
-        people->LaborType = 1;
-        people->PeopleClassifyCoeffient = 1.0;
-        EXPECT_EQ(people->UpdateRecord(), 1);
-        auto* lighting = dynamic_cast<CLighting*>(Make(m_room, 5)->LoadElement());
-        lighting->ScheduleName = QStringLiteral("办公照明-公共建筑节能标准");
-        lighting->LampPower = 0;
-        lighting->ConcealedFluorescencePower = 0;
-        lighting->ExposedFluorescencePower_Inside = 0;
-        lighting->ExposedFluorescencePower_Outside = 200;
-        lighting->SimultaneousUseCoefficient = 1.0;
-        EXPECT_EQ(lighting->UpdateRecord(), 1);
-        Show();
-    }
-
-    // The fixture frees its total by the design type current when it runs again: a total of
-    // another type goes first.
-    void SwitchDesignType(int designType)
-    {
-        if (m_total)
-            FreeResultByType(m_total);
-        m_total = nullptr;
-        SetDesignType(designType);
-    }
-
-    int RunReal()
-    {
-        const int kind = Run(m_room, &CDizedozevLibrary::Instance());
-        EXPECT_TRUE(m_calcHost.Messages.isEmpty())
-            << m_calcHost.Messages.join(QLatin1Char('\n')).toStdString();
-        return kind;
-    }
-
-    CNodeData* m_room = nullptr;
 };
 
 TEST_F(ACStepPhysicsTest, MonthlyJulyAgreesWithTheDetailedSummerDesignDay)
