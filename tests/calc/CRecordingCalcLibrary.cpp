@@ -177,54 +177,28 @@ void CRecordingCalcLibrary::FillOutput(RecordedCall& call, double* values)
 void CRecordingCalcLibrary::SetDesignContext(float longitude, float timeZone, float dailyRange, float clarity,
                                              int32_t groundGrade, float summerPressure, float winterPressure)
 {
-    RecordedCall& call = Begin(QStringLiteral("SetDesignContext"));
-    AddReal(call, longitude);
-    AddReal(call, timeZone);
-    AddReal(call, dailyRange);
-    AddReal(call, clarity);
-    AddInt(call, groundGrade);
-    AddReal(call, summerPressure);
-    AddReal(call, winterPressure);
+    Record(QStringLiteral("SetDesignContext"), longitude, timeZone, dailyRange, clarity, groundGrade,
+           summerPressure, winterPressure);
 }
 
 void CRecordingCalcLibrary::ResetDesignContext()
 {
-    RecordedCall& call = Begin(QStringLiteral("ResetDesignContext"));
+    Record(QStringLiteral("ResetDesignContext"));
 }
 
 void CRecordingCalcLibrary::GetCL_Person(float area, float personsPerM2, int32_t roomType, float roomTemp,
                                          int32_t laborType, float clusterCoef, int32_t steady, int32_t winter,
                                          float coef, const float* sched24, float* total24, float* sensible24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_Person"));
-    AddReal(call, area);
-    AddReal(call, personsPerM2);
-    AddInt(call, roomType);
-    AddReal(call, roomTemp);
-    AddInt(call, laborType);
-    AddReal(call, clusterCoef);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInput(call, sched24);
-    AddOutput(call, total24);
-    AddOutput(call, sensible24);
-    FillOutput(call, total24);
-    FillOutput(call, sensible24);
+    Record(QStringLiteral("GetCL_Person"), area, personsPerM2, roomType, roomTemp, laborType, clusterCoef,
+           steady, winter, coef, sched24, total24, sensible24);
 }
 
 void CRecordingCalcLibrary::GetDL_Person(float area, float personsPerM2, float roomTemp, int32_t laborType,
                                          float clusterCoef, const float* sched24, float* moisture24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetDL_Person"));
-    AddReal(call, area);
-    AddReal(call, personsPerM2);
-    AddReal(call, roomTemp);
-    AddInt(call, laborType);
-    AddReal(call, clusterCoef);
-    AddInput(call, sched24);
-    AddOutput(call, moisture24);
-    FillOutput(call, moisture24);
+    Record(QStringLiteral("GetDL_Person"), area, personsPerM2, roomTemp, laborType, clusterCoef, sched24,
+           moisture24);
 }
 
 void CRecordingCalcLibrary::GetCL_Light(int32_t roomType, float incandescent, float exposedBallastOutside,
@@ -232,20 +206,8 @@ void CRecordingCalcLibrary::GetCL_Light(int32_t roomType, float incandescent, fl
                                         int32_t lampshadeType, int32_t steady, int32_t winter, float coef,
                                         const float* sched24, float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_Light"));
-    AddInt(call, roomType);
-    AddReal(call, incandescent);
-    AddReal(call, exposedBallastOutside);
-    AddReal(call, exposedBallastInside);
-    AddReal(call, concealed);
-    AddReal(call, simultaneous);
-    AddInt(call, lampshadeType);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_Light"), roomType, incandescent, exposedBallastOutside, exposedBallastInside,
+           concealed, simultaneous, lampshadeType, steady, winter, coef, sched24, out24);
 }
 
 void CRecordingCalcLibrary::GetCL_HeatingEquipment(int32_t roomType, float power, float simultaneous,
@@ -253,37 +215,16 @@ void CRecordingCalcLibrary::GetCL_HeatingEquipment(int32_t roomType, float power
                                                    int32_t winter, float coef, const float* sched24,
                                                    float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_HeatingEquipment"));
-    AddInt(call, roomType);
-    AddReal(call, power);
-    AddReal(call, simultaneous);
-    AddReal(call, usage);
-    AddReal(call, load);
-    AddReal(call, ventilation);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_HeatingEquipment"), roomType, power, simultaneous, usage, load, ventilation,
+           steady, winter, coef, sched24, out24);
 }
 
 void CRecordingCalcLibrary::GetCL_ElectronicEquipment(int32_t roomType, float power, float c1, float c2,
                                                       float c3, int32_t steady, int32_t winter, float coef,
                                                       const float* sched24, float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_ElectronicEquipment"));
-    AddInt(call, roomType);
-    AddReal(call, power);
-    AddReal(call, c1);
-    AddReal(call, c2);
-    AddReal(call, c3);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_ElectronicEquipment"), roomType, power, c1, c2, c3, steady, winter, coef,
+           sched24, out24);
 }
 
 void CRecordingCalcLibrary::GetCL_ElectricEquipment(int32_t roomType, float power, float useCoef,
@@ -291,56 +232,27 @@ void CRecordingCalcLibrary::GetCL_ElectricEquipment(int32_t roomType, float powe
                                                     int32_t steady, int32_t winter, float coef,
                                                     const float* sched24, float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_ElectricEquipment"));
-    AddInt(call, roomType);
-    AddReal(call, power);
-    AddReal(call, useCoef);
-    AddReal(call, inputCoef);
-    AddReal(call, efficiency);
-    AddInt(call, location);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_ElectricEquipment"), roomType, power, useCoef, inputCoef, efficiency,
+           location, steady, winter, coef, sched24, out24);
 }
 
 void CRecordingCalcLibrary::GetDL_Equipment(int32_t roomType, float moistureGain, const float* sched24,
                                             float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetDL_Equipment"));
-    AddInt(call, roomType);
-    AddReal(call, moistureGain);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetDL_Equipment"), roomType, moistureGain, sched24, out24);
 }
 
 void CRecordingCalcLibrary::GetCL_Addition_Food(int32_t diners, float clusterCoef, int32_t steady,
                                                 int32_t winter, float coef, const float* sched24,
                                                 float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_Addition_Food"));
-    AddInt(call, diners);
-    AddReal(call, clusterCoef);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_Addition_Food"), diners, clusterCoef, steady, winter, coef, sched24, out24);
 }
 
 void CRecordingCalcLibrary::GetDL_Addition_Food(int32_t diners, float clusterCoef, const float* sched24,
                                                 float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetDL_Addition_Food"));
-    AddInt(call, diners);
-    AddReal(call, clusterCoef);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetDL_Addition_Food"), diners, clusterCoef, sched24, out24);
 }
 
 void CRecordingCalcLibrary::GetCL_ChemicalReaction(double incompleteCombustion, double loadRatio,
@@ -348,19 +260,8 @@ void CRecordingCalcLibrary::GetCL_ChemicalReaction(double incompleteCombustion, 
                                                    const double* sched24, double* moisture24, double* total24,
                                                    double* latent24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_ChemicalReaction"));
-    AddReal(call, incompleteCombustion);
-    AddReal(call, loadRatio);
-    AddReal(call, maxFuel);
-    AddReal(call, heatValue);
-    AddReal(call, moistureYield);
-    AddInput(call, sched24);
-    AddOutput(call, moisture24);
-    AddOutput(call, total24);
-    AddOutput(call, latent24);
-    FillOutput(call, moisture24);
-    FillOutput(call, total24);
-    FillOutput(call, latent24);
+    Record(QStringLiteral("GetCL_ChemicalReaction"), incompleteCombustion, loadRatio, maxFuel, heatValue,
+           moistureYield, sched24, moisture24, total24, latent24);
 }
 
 void CRecordingCalcLibrary::GetCL_Addition_Vapor_Precision(float surfaceArea, float waterTemp, int32_t steady,
@@ -368,35 +269,16 @@ void CRecordingCalcLibrary::GetCL_Addition_Vapor_Precision(float surfaceArea, fl
                                                            float* out24, float roomTemp, float roomRH,
                                                            float p)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_Addition_Vapor_Precision"));
-    AddReal(call, surfaceArea);
-    AddReal(call, waterTemp);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    AddReal(call, roomTemp);
-    AddReal(call, roomRH);
-    AddReal(call, p);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_Addition_Vapor_Precision"), surfaceArea, waterTemp, steady, winter, coef,
+           sched24, out24, roomTemp, roomRH, p);
 }
 
 void CRecordingCalcLibrary::GetDL_Addition_Vapor_Precision(float surfaceArea, float waterTemp, int32_t winter,
                                                            float coef, const float* sched24, float* out24,
                                                            float roomTemp, float roomRH, float p)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetDL_Addition_Vapor_Precision"));
-    AddReal(call, surfaceArea);
-    AddReal(call, waterTemp);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    AddReal(call, roomTemp);
-    AddReal(call, roomRH);
-    AddReal(call, p);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetDL_Addition_Vapor_Precision"), surfaceArea, waterTemp, winter, coef, sched24,
+           out24, roomTemp, roomRH, p);
 }
 
 void CRecordingCalcLibrary::GetCL_Addition_Infiltration_N(float area, float height, float p, float roomTemp,
@@ -405,22 +287,8 @@ void CRecordingCalcLibrary::GetCL_Addition_Infiltration_N(float area, float heig
                                                           const float* sched24, float* load24, float* spare24,
                                                           float airChanges)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_Addition_Infiltration_N"));
-    AddReal(call, area);
-    AddReal(call, height);
-    AddReal(call, p);
-    AddReal(call, roomTemp);
-    AddReal(call, roomRH);
-    AddInput(call, db24);
-    AddInput(call, wb24);
-    AddReal(call, personsPerHour);
-    AddInt(call, doorType);
-    AddInput(call, sched24);
-    AddOutput(call, load24);
-    AddOutput(call, spare24);
-    AddReal(call, airChanges);
-    FillOutput(call, load24);
-    FillOutput(call, spare24);
+    Record(QStringLiteral("GetCL_Addition_Infiltration_N"), area, height, p, roomTemp, roomRH, db24, wb24,
+           personsPerHour, doorType, sched24, load24, spare24, airChanges);
 }
 
 void CRecordingCalcLibrary::GetDL_Addition_Infiltration(float area, float height, float p, float roomTemp,
@@ -428,19 +296,8 @@ void CRecordingCalcLibrary::GetDL_Addition_Infiltration(float area, float height
                                                         float personsPerHour, int32_t doorType,
                                                         const float* sched24, float* moisture24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetDL_Addition_Infiltration"));
-    AddReal(call, area);
-    AddReal(call, height);
-    AddReal(call, p);
-    AddReal(call, roomTemp);
-    AddReal(call, roomRH);
-    AddInput(call, db24);
-    AddInput(call, wb24);
-    AddReal(call, personsPerHour);
-    AddInt(call, doorType);
-    AddInput(call, sched24);
-    AddOutput(call, moisture24);
-    FillOutput(call, moisture24);
+    Record(QStringLiteral("GetDL_Addition_Infiltration"), area, height, p, roomTemp, roomRH, db24, wb24,
+           personsPerHour, doorType, sched24, moisture24);
 }
 
 void CRecordingCalcLibrary::GetCL_FreshAir_D(float volume, float p, float roomTemp, float roomRH,
@@ -448,67 +305,31 @@ void CRecordingCalcLibrary::GetCL_FreshAir_D(float volume, float p, float roomTe
                                              float* volume24, float* total24, float* sensible24,
                                              float* moisture24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_FreshAir_D"));
-    AddReal(call, volume);
-    AddReal(call, p);
-    AddReal(call, roomTemp);
-    AddReal(call, roomRH);
-    AddInput(call, db24);
-    AddInput(call, wb24);
-    AddInput(call, sched24);
-    AddOutput(call, volume24);
-    AddOutput(call, total24);
-    AddOutput(call, sensible24);
-    AddOutput(call, moisture24);
-    FillOutput(call, volume24);
-    FillOutput(call, total24);
-    FillOutput(call, sensible24);
-    FillOutput(call, moisture24);
+    Record(QStringLiteral("GetCL_FreshAir_D"), volume, p, roomTemp, roomRH, db24, wb24, sched24, volume24,
+           total24, sensible24, moisture24);
 }
 
 void CRecordingCalcLibrary::GetCL_Enclose_Simple(float area, float index, float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_Enclose_Simple"));
-    AddReal(call, area);
-    AddReal(call, index);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_Enclose_Simple"), area, index, out24);
 }
 
 void CRecordingCalcLibrary::GetCL_FanAndDuct(double airVolume, double fanRise, double ductRise,
                                              const double* sched24, double* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_FanAndDuct"));
-    AddReal(call, airVolume);
-    AddReal(call, fanRise);
-    AddReal(call, ductRise);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_FanAndDuct"), airVolume, fanRise, ductRise, sched24, out24);
 }
 
 void CRecordingCalcLibrary::GetDL_Enclosure(double moistureGain, const double* sched24, double* moisture24,
                                             double* latent24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetDL_Enclosure"));
-    AddReal(call, moistureGain);
-    AddInput(call, sched24);
-    AddOutput(call, moisture24);
-    AddOutput(call, latent24);
-    FillOutput(call, moisture24);
-    FillOutput(call, latent24);
+    Record(QStringLiteral("GetDL_Enclosure"), moistureGain, sched24, moisture24, latent24);
 }
 
 void CRecordingCalcLibrary::GetCL_PumpAndPipe(double waterFlow, double pumpRise, double pipeRise,
                                               const double* sched24, double* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_PumpAndPipe"));
-    AddReal(call, waterFlow);
-    AddReal(call, pumpRise);
-    AddReal(call, pipeRise);
-    AddInput(call, sched24);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_PumpAndPipe"), waterFlow, pumpRise, pipeRise, sched24, out24);
 }
 
 void CRecordingCalcLibrary::GetCL_OutEnclose_Wall_v2005_Angle(
@@ -517,32 +338,9 @@ void CRecordingCalcLibrary::GetCL_OutEnclose_Wall_v2005_Angle(
     float elevation, float winterWind, float summerWind, int32_t month, float coefNorth, float coefEast,
     float coefSouthEast, float coefSouth, double directionAngle)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_OutEnclose_Wall_v2005_Angle"));
-    AddReal(call, latitude);
-    AddReal(call, twg);
-    AddReal(call, twk);
-    AddReal(call, twgDay);
-    AddReal(call, peak);
-    AddReal(call, summerRoom);
-    AddReal(call, room);
-    AddInt(call, direction);
-    AddReal(call, k);
-    AddReal(call, beta);
-    AddReal(call, xi);
-    AddReal(call, area);
-    AddInt(call, steady);
-    AddOutput(call, out24);
-    AddReal(call, height);
-    AddReal(call, elevation);
-    AddReal(call, winterWind);
-    AddReal(call, summerWind);
-    AddInt(call, month);
-    AddReal(call, coefNorth);
-    AddReal(call, coefEast);
-    AddReal(call, coefSouthEast);
-    AddReal(call, coefSouth);
-    AddReal(call, directionAngle);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_OutEnclose_Wall_v2005_Angle"), latitude, twg, twk, twgDay, peak, summerRoom,
+           room, direction, k, beta, xi, area, steady, out24, height, elevation, winterWind, summerWind,
+           month, coefNorth, coefEast, coefSouthEast, coefSouth, directionAngle);
 }
 
 void CRecordingCalcLibrary::GetCL_OutEnclose_Roof(float latitude, float twg, float twk, float twgDay,
@@ -551,27 +349,8 @@ void CRecordingCalcLibrary::GetCL_OutEnclose_Roof(float latitude, float twg, flo
                                                   int32_t steady, float* out24, float height, float elevation,
                                                   float winterWind, float summerWind, int32_t month)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_OutEnclose_Roof"));
-    AddReal(call, latitude);
-    AddReal(call, twg);
-    AddReal(call, twk);
-    AddReal(call, twgDay);
-    AddReal(call, peak);
-    AddReal(call, summerRoom);
-    AddReal(call, room);
-    AddReal(call, k);
-    AddReal(call, beta);
-    AddReal(call, xi);
-    AddReal(call, area);
-    AddInt(call, color);
-    AddInt(call, steady);
-    AddOutput(call, out24);
-    AddReal(call, height);
-    AddReal(call, elevation);
-    AddReal(call, winterWind);
-    AddReal(call, summerWind);
-    AddInt(call, month);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_OutEnclose_Roof"), latitude, twg, twk, twgDay, peak, summerRoom, room, k,
+           beta, xi, area, color, steady, out24, height, elevation, winterWind, summerWind, month);
 }
 
 void CRecordingCalcLibrary::GetCL_OutEnclose_Window(float latitude, float twg, float twk, float twgDay,
@@ -580,25 +359,8 @@ void CRecordingCalcLibrary::GetCL_OutEnclose_Window(float latitude, float twg, f
                                                     float* out24, float height, float elevation,
                                                     float winterWind, float summerWind, int32_t month)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_OutEnclose_Window"));
-    AddReal(call, latitude);
-    AddReal(call, twg);
-    AddReal(call, twk);
-    AddReal(call, twgDay);
-    AddReal(call, peak);
-    AddReal(call, summerRoom);
-    AddReal(call, room);
-    AddInt(call, roomType);
-    AddReal(call, k);
-    AddReal(call, area);
-    AddInt(call, steady);
-    AddOutput(call, out24);
-    AddReal(call, height);
-    AddReal(call, elevation);
-    AddReal(call, winterWind);
-    AddReal(call, summerWind);
-    AddInt(call, month);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_OutEnclose_Window"), latitude, twg, twk, twgDay, peak, summerRoom, room,
+           roomType, k, area, steady, out24, height, elevation, winterWind, summerWind, month);
 }
 
 void CRecordingCalcLibrary::GetCL_OutEnclose_Window_2014_Angle(
@@ -607,31 +369,9 @@ void CRecordingCalcLibrary::GetCL_OutEnclose_Window_2014_Angle(
     float winterWind, float summerWind, int32_t month, int32_t direction, float coefNorth, float coefEast,
     float coefSouthEast, float coefSouth, double directionAngle)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_OutEnclose_Window_2014_Angle"));
-    AddReal(call, latitude);
-    AddReal(call, twg);
-    AddReal(call, twk);
-    AddReal(call, twgDay);
-    AddReal(call, peak);
-    AddReal(call, summerRoom);
-    AddReal(call, room);
-    AddInt(call, roomType);
-    AddReal(call, k);
-    AddReal(call, area);
-    AddInt(call, steady);
-    AddOutput(call, out24);
-    AddReal(call, height);
-    AddReal(call, elevation);
-    AddReal(call, winterWind);
-    AddReal(call, summerWind);
-    AddInt(call, month);
-    AddInt(call, direction);
-    AddReal(call, coefNorth);
-    AddReal(call, coefEast);
-    AddReal(call, coefSouthEast);
-    AddReal(call, coefSouth);
-    AddReal(call, directionAngle);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_OutEnclose_Window_2014_Angle"), latitude, twg, twk, twgDay, peak, summerRoom,
+           room, roomType, k, area, steady, out24, height, elevation, winterWind, summerWind, month,
+           direction, coefNorth, coefEast, coefSouthEast, coefSouth, directionAngle);
 }
 
 void CRecordingCalcLibrary::GetCL_OutEnclose_Solar_Angle(
@@ -641,35 +381,10 @@ void CRecordingCalcLibrary::GetCL_OutEnclose_Solar_Angle(
     float timeZone, float shadeB, float shadeH, float shadeL, float shadeM, float shadeF, float shadeG,
     int32_t quantity, float* out24, double directionAngle)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_OutEnclose_Solar_Angle"));
-    AddReal(call, latitude);
-    AddReal(call, longitude);
-    AddReal(call, twg);
-    AddInt(call, roomType);
-    AddInt(call, direction);
-    AddReal(call, k);
-    AddReal(call, solarFactor);
-    AddInt(call, shieldType);
-    AddInt(call, airSupplyType);
-    AddInt(call, insideShieldMaterials);
-    AddReal(call, area);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInt(call, month);
-    AddInt(call, day);
-    AddInt(call, groundGrade);
-    AddReal(call, timeZone);
-    AddReal(call, shadeB);
-    AddReal(call, shadeH);
-    AddReal(call, shadeL);
-    AddReal(call, shadeM);
-    AddReal(call, shadeF);
-    AddReal(call, shadeG);
-    AddInt(call, quantity);
-    AddOutput(call, out24);
-    AddReal(call, directionAngle);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_OutEnclose_Solar_Angle"), latitude, longitude, twg, roomType, direction, k,
+           solarFactor, shieldType, airSupplyType, insideShieldMaterials, area, steady, winter, coef, month,
+           day, groundGrade, timeZone, shadeB, shadeH, shadeL, shadeM, shadeF, shadeG, quantity, out24,
+           directionAngle);
 }
 
 void CRecordingCalcLibrary::GetCL_SkyWindow_Solar_Angle(float latitude, float longitude, float twg,
@@ -679,25 +394,8 @@ void CRecordingCalcLibrary::GetCL_SkyWindow_Solar_Angle(float latitude, float lo
                                                         int32_t day, int32_t groundGrade, float timeZone,
                                                         float* out24, double directionAngle)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_SkyWindow_Solar_Angle"));
-    AddReal(call, latitude);
-    AddReal(call, longitude);
-    AddReal(call, twg);
-    AddInt(call, roomType);
-    AddInt(call, direction);
-    AddReal(call, k);
-    AddReal(call, solarFactor);
-    AddReal(call, area);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInt(call, month);
-    AddInt(call, day);
-    AddInt(call, groundGrade);
-    AddReal(call, timeZone);
-    AddOutput(call, out24);
-    AddReal(call, directionAngle);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_SkyWindow_Solar_Angle"), latitude, longitude, twg, roomType, direction, k,
+           solarFactor, area, steady, winter, coef, month, day, groundGrade, timeZone, out24, directionAngle);
 }
 
 void CRecordingCalcLibrary::GetCL_InEnclose_Wall_v2005(float latitude, float twg, float mean, float twk,
@@ -706,25 +404,8 @@ void CRecordingCalcLibrary::GetCL_InEnclose_Wall_v2005(float latitude, float twg
                                                        int32_t adjacentStatus, int32_t steady, float* out24,
                                                        float deltaT, float coefficient)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_InEnclose_Wall_v2005"));
-    AddReal(call, latitude);
-    AddReal(call, twg);
-    AddReal(call, mean);
-    AddReal(call, twk);
-    AddReal(call, twgDay);
-    AddReal(call, peak);
-    AddReal(call, summerRoom);
-    AddReal(call, room);
-    AddReal(call, k);
-    AddReal(call, beta);
-    AddReal(call, xi);
-    AddReal(call, area);
-    AddInt(call, adjacentStatus);
-    AddInt(call, steady);
-    AddOutput(call, out24);
-    AddReal(call, deltaT);
-    AddReal(call, coefficient);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_InEnclose_Wall_v2005"), latitude, twg, mean, twk, twgDay, peak, summerRoom,
+           room, k, beta, xi, area, adjacentStatus, steady, out24, deltaT, coefficient);
 }
 
 void CRecordingCalcLibrary::GetCL_InEnclose_Window_v2005(float latitude, float twg, float mean, float twk,
@@ -733,24 +414,8 @@ void CRecordingCalcLibrary::GetCL_InEnclose_Window_v2005(float latitude, float t
                                                          float k, float area, int32_t steady, float* out24,
                                                          float deltaT, float coefficient)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_InEnclose_Window_v2005"));
-    AddReal(call, latitude);
-    AddReal(call, twg);
-    AddReal(call, mean);
-    AddReal(call, twk);
-    AddReal(call, twgDay);
-    AddReal(call, peak);
-    AddReal(call, summerRoom);
-    AddReal(call, room);
-    AddInt(call, roomType);
-    AddInt(call, adjacentStatus);
-    AddReal(call, k);
-    AddReal(call, area);
-    AddInt(call, steady);
-    AddOutput(call, out24);
-    AddReal(call, deltaT);
-    AddReal(call, coefficient);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_InEnclose_Window_v2005"), latitude, twg, mean, twk, twgDay, peak, summerRoom,
+           room, roomType, adjacentStatus, k, area, steady, out24, deltaT, coefficient);
 }
 
 void CRecordingCalcLibrary::GetCL_InEnclose_Floor_v2005(float latitude, float twg, float mean, float twk,
@@ -759,25 +424,8 @@ void CRecordingCalcLibrary::GetCL_InEnclose_Floor_v2005(float latitude, float tw
                                                         int32_t adjacentStatus, int32_t steady, float* out24,
                                                         float deltaT, float coefficient)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_InEnclose_Floor_v2005"));
-    AddReal(call, latitude);
-    AddReal(call, twg);
-    AddReal(call, mean);
-    AddReal(call, twk);
-    AddReal(call, twgDay);
-    AddReal(call, peak);
-    AddReal(call, summerRoom);
-    AddReal(call, room);
-    AddReal(call, k);
-    AddReal(call, beta);
-    AddReal(call, xi);
-    AddReal(call, area);
-    AddInt(call, adjacentStatus);
-    AddInt(call, steady);
-    AddOutput(call, out24);
-    AddReal(call, deltaT);
-    AddReal(call, coefficient);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_InEnclose_Floor_v2005"), latitude, twg, mean, twk, twgDay, peak, summerRoom,
+           room, k, beta, xi, area, adjacentStatus, steady, out24, deltaT, coefficient);
 }
 
 void CRecordingCalcLibrary::GetCL_ProjectionFloor(float latitude, float twg, float mean, float twk,
@@ -786,27 +434,8 @@ void CRecordingCalcLibrary::GetCL_ProjectionFloor(float latitude, float twg, flo
                                                   float* out24, float height, float elevation,
                                                   float winterWind, float summerWind, int32_t month)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_ProjectionFloor"));
-    AddReal(call, latitude);
-    AddReal(call, twg);
-    AddReal(call, mean);
-    AddReal(call, twk);
-    AddReal(call, twgDay);
-    AddReal(call, peak);
-    AddReal(call, summerRoom);
-    AddReal(call, room);
-    AddReal(call, k);
-    AddReal(call, beta);
-    AddReal(call, xi);
-    AddReal(call, area);
-    AddInt(call, steady);
-    AddOutput(call, out24);
-    AddReal(call, height);
-    AddReal(call, elevation);
-    AddReal(call, winterWind);
-    AddReal(call, summerWind);
-    AddInt(call, month);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_ProjectionFloor"), latitude, twg, mean, twk, twgDay, peak, summerRoom, room,
+           k, beta, xi, area, steady, out24, height, elevation, winterWind, summerWind, month);
 }
 
 void CRecordingCalcLibrary::GetCL_GapWall(float latitude, float twg, float mean, float twk, float twgDay,
@@ -814,49 +443,20 @@ void CRecordingCalcLibrary::GetCL_GapWall(float latitude, float twg, float mean,
                                           float xi, float area, int32_t gapWallType, int32_t steady,
                                           float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_GapWall"));
-    AddReal(call, latitude);
-    AddReal(call, twg);
-    AddReal(call, mean);
-    AddReal(call, twk);
-    AddReal(call, twgDay);
-    AddReal(call, peak);
-    AddReal(call, summerRoom);
-    AddReal(call, room);
-    AddReal(call, k);
-    AddReal(call, beta);
-    AddReal(call, xi);
-    AddReal(call, area);
-    AddInt(call, gapWallType);
-    AddInt(call, steady);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_GapWall"), latitude, twg, mean, twk, twgDay, peak, summerRoom, room, k, beta,
+           xi, area, gapWallType, steady, out24);
 }
 
 void CRecordingCalcLibrary::GetCL_Ground(float room, float groundSide, float k, float area, int32_t month,
                                          float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_Ground"));
-    AddReal(call, room);
-    AddReal(call, groundSide);
-    AddReal(call, k);
-    AddReal(call, area);
-    AddInt(call, month);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_Ground"), room, groundSide, k, area, month, out24);
 }
 
 void CRecordingCalcLibrary::GetCL_BasementWall(float room, float groundSide, float k, float area,
                                                int32_t month, float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_BasementWall"));
-    AddReal(call, room);
-    AddReal(call, groundSide);
-    AddReal(call, k);
-    AddReal(call, area);
-    AddInt(call, month);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_BasementWall"), room, groundSide, k, area, month, out24);
 }
 
 void CRecordingCalcLibrary::FillOutputN(RecordedCall& call, float* values, int n)
@@ -870,45 +470,24 @@ void CRecordingCalcLibrary::FillOutputN(RecordedCall& call, float* values, int n
 
 void CRecordingCalcLibrary::GetDB12(float twg, float rangeSummer, float twk, float* out12x24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetDB12"));
-    AddReal(call, twg);
-    AddReal(call, rangeSummer);
-    AddReal(call, twk);
-    AddOutput(call, out12x24);
-    FillOutputN(call, out12x24, 12 * kHours);
+    Record(QStringLiteral("GetDB12"), twg, rangeSummer, twk, Outputs{out12x24, 12 * kHours});
 }
 
 void CRecordingCalcLibrary::GetWB12(float pSummer, float pWinter, float twg, float tws, float rangeSummer,
                                     float twk, float rhWinter, float* out12x24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetWB12"));
-    AddReal(call, pSummer);
-    AddReal(call, pWinter);
-    AddReal(call, twg);
-    AddReal(call, tws);
-    AddReal(call, rangeSummer);
-    AddReal(call, twk);
-    AddReal(call, rhWinter);
-    AddOutput(call, out12x24);
-    FillOutputN(call, out12x24, 12 * kHours);
+    Record(QStringLiteral("GetWB12"), pSummer, pWinter, twg, tws, rangeSummer, twk, rhWinter,
+           Outputs{out12x24, 12 * kHours});
 }
 
 void CRecordingCalcLibrary::GetpMonthly(float pSummer, float pWinter, float* out12)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetpMonthly"));
-    AddReal(call, pSummer);
-    AddReal(call, pWinter);
-    AddOutput(call, out12);
-    FillOutputN(call, out12, 12);
+    Record(QStringLiteral("GetpMonthly"), pSummer, pWinter, Outputs{out12, 12});
 }
 
 void CRecordingCalcLibrary::GetpDaily(float pSummer, float pWinter, float* out365)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetpDaily"));
-    AddReal(call, pSummer);
-    AddReal(call, pWinter);
-    AddOutput(call, out365);
-    FillOutputN(call, out365, 365);
+    Record(QStringLiteral("GetpDaily"), pSummer, pWinter, Outputs{out365, 365});
 }
 
 uint8_t CRecordingCalcLibrary::GetIsUsingepsilon(float p, float twi, float rhWinter, const float* db24,
@@ -927,31 +506,15 @@ uint8_t CRecordingCalcLibrary::GetIsUsingepsilon(float p, float twi, float rhWin
 void CRecordingCalcLibrary::GetIndoortRH(float p, float twi, float rhWinter, float tsi, float rhSummer,
                                          const float* db24, const float* wb24, float* t, float* rh)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetIndoortRH"));
-    AddReal(call, p);
-    AddReal(call, twi);
-    AddReal(call, rhWinter);
-    AddReal(call, tsi);
-    AddReal(call, rhSummer);
-    AddInput(call, db24);
-    AddInput(call, wb24);
-    AddOutput(call, t);
-    AddOutput(call, rh);
-    FillOutputN(call, t, 1);
-    FillOutputN(call, rh, 1);
+    Record(QStringLiteral("GetIndoortRH"), p, twi, rhWinter, tsi, rhSummer, db24, wb24, Outputs{t, 1},
+           Outputs{rh, 1});
 }
 
 void CRecordingCalcLibrary::GetAverageWD(const float* data8760x7, float* max365, float* mean365,
                                          float* min365)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetAverageWD"));
-    AddInput(call, data8760x7);
-    AddOutput(call, max365);
-    AddOutput(call, mean365);
-    AddOutput(call, min365);
-    FillOutputN(call, max365, 365);
-    FillOutputN(call, mean365, 365);
-    FillOutputN(call, min365, 365);
+    Record(QStringLiteral("GetAverageWD"), data8760x7, Outputs{max365, 365}, Outputs{mean365, 365},
+           Outputs{min365, 365});
 }
 
 void CRecordingCalcLibrary::GetCL_OutEnclose_Solar_Daily_Angle(
@@ -962,37 +525,10 @@ void CRecordingCalcLibrary::GetCL_OutEnclose_Solar_Daily_Angle(
     int32_t quantity, float* out24, const float* globalHorizontal24, const float* dailyMean24,
     double directionAngle)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_OutEnclose_Solar_Daily_Angle"));
-    AddReal(call, latitude);
-    AddReal(call, longitude);
-    AddReal(call, twg);
-    AddInt(call, roomType);
-    AddInt(call, direction);
-    AddReal(call, k);
-    AddReal(call, solarFactor);
-    AddInt(call, shieldType);
-    AddInt(call, airSupplyType);
-    AddInt(call, insideShieldMaterials);
-    AddReal(call, area);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInt(call, month);
-    AddInt(call, day);
-    AddInt(call, groundGrade);
-    AddReal(call, timeZone);
-    AddReal(call, shadeB);
-    AddReal(call, shadeH);
-    AddReal(call, shadeL);
-    AddReal(call, shadeM);
-    AddReal(call, shadeF);
-    AddReal(call, shadeG);
-    AddInt(call, quantity);
-    AddOutput(call, out24);
-    AddInput(call, globalHorizontal24);
-    AddInput(call, dailyMean24);
-    AddReal(call, directionAngle);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_OutEnclose_Solar_Daily_Angle"), latitude, longitude, twg, roomType,
+           direction, k, solarFactor, shieldType, airSupplyType, insideShieldMaterials, area, steady, winter,
+           coef, month, day, groundGrade, timeZone, shadeB, shadeH, shadeL, shadeM, shadeF, shadeG, quantity,
+           out24, globalHorizontal24, dailyMean24, directionAngle);
 }
 
 void CRecordingCalcLibrary::GetCL_SkyWindow_Solar_Daily_Angle(
@@ -1001,52 +537,24 @@ void CRecordingCalcLibrary::GetCL_SkyWindow_Solar_Daily_Angle(
     int32_t groundGrade, float timeZone, float* out24, const float* globalHorizontal24,
     const float* dailyMean24, double directionAngle)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetCL_SkyWindow_Solar_Daily_Angle"));
-    AddReal(call, latitude);
-    AddReal(call, longitude);
-    AddReal(call, twg);
-    AddInt(call, roomType);
-    AddInt(call, direction);
-    AddReal(call, k);
-    AddReal(call, solarFactor);
-    AddReal(call, area);
-    AddInt(call, steady);
-    AddInt(call, winter);
-    AddReal(call, coef);
-    AddInt(call, month);
-    AddInt(call, day);
-    AddInt(call, groundGrade);
-    AddReal(call, timeZone);
-    AddOutput(call, out24);
-    AddInput(call, globalHorizontal24);
-    AddInput(call, dailyMean24);
-    AddReal(call, directionAngle);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetCL_SkyWindow_Solar_Daily_Angle"), latitude, longitude, twg, roomType, direction,
+           k, solarFactor, area, steady, winter, coef, month, day, groundGrade, timeZone, out24,
+           globalHorizontal24, dailyMean24, directionAngle);
 }
 
 void CRecordingCalcLibrary::GetTWN(float rangeSummer, float twn, float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetTWN"));
-    AddReal(call, rangeSummer);
-    AddReal(call, twn);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetTWN"), rangeSummer, twn, out24);
 }
 
 void CRecordingCalcLibrary::GetDB12_Heating(float twg, float rangeSummer, float twn, float* out12x24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetDB12_Heating"));
-    AddReal(call, twg);
-    AddReal(call, rangeSummer);
-    AddReal(call, twn);
-    AddOutput(call, out12x24);
-    FillOutputN(call, out12x24, 12 * kHours);
+    Record(QStringLiteral("GetDB12_Heating"), twg, rangeSummer, twn, Outputs{out12x24, 12 * kHours});
 }
 
 void CRecordingCalcLibrary::SetRoomOpeningArea(float area)
 {
-    RecordedCall& call = Begin(QStringLiteral("SetRoomOpeningArea"));
-    AddReal(call, area);
+    Record(QStringLiteral("SetRoomOpeningArea"), area);
 }
 
 void CRecordingCalcLibrary::GetHL_OutWall_Angle_v2012(
@@ -1056,44 +564,10 @@ void CRecordingCalcLibrary::GetHL_OutWall_Angle_v2012(
     float* rate2, float* block0, float* rate3, float* rate4, float* rate5, float* block1, float* block2,
     float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_OutWall_Angle_v2012"));
-    AddInt(call, direction);
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddReal(call, coefNorth);
-    AddReal(call, coefEast);
-    AddReal(call, coefSouthEast);
-    AddReal(call, coefSouth);
-    AddReal(call, windPlus);
-    AddReal(call, elevation);
-    AddReal(call, windSpeed);
-    AddOutput(call, out24);
-    AddReal(call, directionAngle);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_OutWall_Angle_v2012"), direction, area, k, tn, profile24, industry, height,
+           gradient, coefNorth, coefEast, coefSouthEast, coefSouth, windPlus, elevation, windSpeed, out24,
+           directionAngle, rate0, Outputs{rate1, 1}, Outputs{rate2, 1}, block0, Outputs{rate3, 1},
+           Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2, block3);
 }
 
 void CRecordingCalcLibrary::GetHL_OutWindow_Angle_v2012(
@@ -1107,66 +581,13 @@ void CRecordingCalcLibrary::GetHL_OutWindow_Angle_v2012(
     double directionAngle, double reserved, float rate0, float* rate1, float* rate2, float* block0,
     float* rate3, float* rate4, float* rate5, float* block1, float* block2, float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_OutWindow_Angle_v2012"));
-    AddInt(call, direction);
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddReal(call, elevation);
-    AddReal(call, windSpeed);
-    AddInt(call, isColdAir);
-    AddInt(call, doorType);
-    AddInt(call, storeyCount);
-    AddReal(call, coefNorth);
-    AddReal(call, coefEast);
-    AddReal(call, coefSouthEast);
-    AddReal(call, coefSouth);
-    AddReal(call, windPlus);
-    AddReal(call, crackExponent);
-    AddReal(call, orientationFactor);
-    AddReal(call, thermalPressureCoef);
-    AddReal(call, windPressureDiff);
-    AddInt(call, simplified);
-    AddInt(call, estimation);
-    AddInt(call, wallsWithWindows);
-    AddReal(call, roomArea);
-    AddInput(call, wallLoss24);
-    AddReal(call, buildingHeight);
-    AddReal(call, crackLength);
-    AddInt(call, tightnessGrade);
-    AddInt(call, partitionType);
-    AddReal(call, shaftTemp);
-    AddReal(call, latitude);
-    AddReal(call, twg);
-    AddOutput(call, infiltration24);
-    AddOutput(call, total24);
-    AddReal(call, directionAngle);
-    AddReal(call, reserved);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, infiltration24);
-    FillOutput(call, total24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_OutWindow_Angle_v2012"), direction, area, k, tn, profile24, industry, height,
+           gradient, elevation, windSpeed, isColdAir, doorType, storeyCount, coefNorth, coefEast,
+           coefSouthEast, coefSouth, windPlus, crackExponent, orientationFactor, thermalPressureCoef,
+           windPressureDiff, simplified, estimation, wallsWithWindows, roomArea, wallLoss24, buildingHeight,
+           crackLength, tightnessGrade, partitionType, shaftTemp, latitude, twg, infiltration24, total24,
+           directionAngle, reserved, rate0, Outputs{rate1, 1}, Outputs{rate2, 1}, block0, Outputs{rate3, 1},
+           Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2, block3);
 }
 
 void CRecordingCalcLibrary::GetHL_IndoorWindow_v2012(float area, float k, float tn, const float* profile24,
@@ -1177,39 +598,10 @@ void CRecordingCalcLibrary::GetHL_IndoorWindow_v2012(float area, float k, float 
                                                      float* rate4, float* rate5, float* block1, float* block2,
                                                      float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_IndoorWindow_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, storeyCount);
-    AddInt(call, status);
-    AddReal(call, adjacentTemp);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddOutput(call, out24);
-    AddReal(call, nearRoomDelta);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_IndoorWindow_v2012"), area, k, tn, profile24, storeyCount, status,
+           adjacentTemp, industry, height, gradient, out24, nearRoomDelta, rate0, Outputs{rate1, 1},
+           Outputs{rate2, 1}, block0, Outputs{rate3, 1}, Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2,
+           block3);
 }
 
 void CRecordingCalcLibrary::GetHL_IndoorWall_v2012(float area, float k, float tn, const float* profile24,
@@ -1220,39 +612,10 @@ void CRecordingCalcLibrary::GetHL_IndoorWall_v2012(float area, float k, float tn
                                                    float* rate4, float* rate5, float* block1, float* block2,
                                                    float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_IndoorWall_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, storeyCount);
-    AddInt(call, status);
-    AddReal(call, adjacentTemp);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddOutput(call, out24);
-    AddReal(call, thisMinusNeighbour);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_IndoorWall_v2012"), area, k, tn, profile24, storeyCount, status,
+           adjacentTemp, industry, height, gradient, out24, thisMinusNeighbour, rate0, Outputs{rate1, 1},
+           Outputs{rate2, 1}, block0, Outputs{rate3, 1}, Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2,
+           block3);
 }
 
 void CRecordingCalcLibrary::GetHL_Ceiling_v2012(float area, float k, float tn, const float* profile24,
@@ -1262,38 +625,9 @@ void CRecordingCalcLibrary::GetHL_Ceiling_v2012(float area, float k, float tn, c
                                                 float* rate2, float* block0, float* rate3, float* rate4,
                                                 float* rate5, float* block1, float* block2, float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_Ceiling_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, status);
-    AddReal(call, adjacentTemp);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddOutput(call, out24);
-    AddReal(call, temperatureRange);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_Ceiling_v2012"), area, k, tn, profile24, status, adjacentTemp, industry,
+           height, gradient, out24, temperatureRange, rate0, Outputs{rate1, 1}, Outputs{rate2, 1}, block0,
+           Outputs{rate3, 1}, Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2, block3);
 }
 
 void CRecordingCalcLibrary::GetHL_Floor_v2012(float area, float k, float tn, const float* profile24,
@@ -1303,38 +637,9 @@ void CRecordingCalcLibrary::GetHL_Floor_v2012(float area, float k, float tn, con
                                               float* block0, float* rate3, float* rate4, float* rate5,
                                               float* block1, float* block2, float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_Floor_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, status);
-    AddReal(call, adjacentTemp);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddOutput(call, out24);
-    AddReal(call, temperatureRange);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_Floor_v2012"), area, k, tn, profile24, status, adjacentTemp, industry,
+           height, gradient, out24, temperatureRange, rate0, Outputs{rate1, 1}, Outputs{rate2, 1}, block0,
+           Outputs{rate3, 1}, Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2, block3);
 }
 
 void CRecordingCalcLibrary::GetHL_Skylight_Angle_v2012(float area, float k, float tn, const float* profile24,
@@ -1345,40 +650,10 @@ void CRecordingCalcLibrary::GetHL_Skylight_Angle_v2012(float area, float k, floa
                                                        float* rate3, float* rate4, float* rate5,
                                                        float* block1, float* block2, float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_Skylight_Angle_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, direction);
-    AddReal(call, obliquity);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddReal(call, elevation);
-    AddReal(call, windSpeed);
-    AddOutput(call, out24);
-    AddReal(call, directionAngle);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_Skylight_Angle_v2012"), area, k, tn, profile24, direction, obliquity,
+           industry, height, gradient, elevation, windSpeed, out24, directionAngle, rate0, Outputs{rate1, 1},
+           Outputs{rate2, 1}, block0, Outputs{rate3, 1}, Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2,
+           block3);
 }
 
 void CRecordingCalcLibrary::GetHL_Roof_Angle_v2012(float area, float k, int32_t direction, float obliquity,
@@ -1389,40 +664,10 @@ void CRecordingCalcLibrary::GetHL_Roof_Angle_v2012(float area, float k, int32_t 
                                                    float* rate3, float* rate4, float* rate5, float* block1,
                                                    float* block2, float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_Roof_Angle_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddInt(call, direction);
-    AddReal(call, obliquity);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddReal(call, elevation);
-    AddReal(call, windSpeed);
-    AddOutput(call, out24);
-    AddReal(call, directionAngle);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_Roof_Angle_v2012"), area, k, direction, obliquity, tn, profile24, industry,
+           height, gradient, elevation, windSpeed, out24, directionAngle, rate0, Outputs{rate1, 1},
+           Outputs{rate2, 1}, block0, Outputs{rate3, 1}, Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2,
+           block3);
 }
 
 void CRecordingCalcLibrary::GetHL_BlindStory_v2012(float area, float k, float tn, const float* profile24,
@@ -1432,37 +677,9 @@ void CRecordingCalcLibrary::GetHL_BlindStory_v2012(float area, float k, float tn
                                                    float* rate3, float* rate4, float* rate5, float* block1,
                                                    float* block2, float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_BlindStory_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddReal(call, elevation);
-    AddReal(call, windSpeed);
-    AddOutput(call, out24);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_BlindStory_v2012"), area, k, tn, profile24, industry, height, gradient,
+           elevation, windSpeed, out24, rate0, Outputs{rate1, 1}, Outputs{rate2, 1}, block0,
+           Outputs{rate3, 1}, Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2, block3);
 }
 
 void CRecordingCalcLibrary::GetHL_Ground_v2012(float area, float k, float tn, const float* profile24,
@@ -1471,35 +688,9 @@ void CRecordingCalcLibrary::GetHL_Ground_v2012(float area, float k, float tn, co
                                                float* rate3, float* rate4, float* rate5, float* block1,
                                                float* block2, float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_Ground_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddOutput(call, out24);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_Ground_v2012"), area, k, tn, profile24, industry, height, gradient, out24,
+           rate0, Outputs{rate1, 1}, Outputs{rate2, 1}, block0, Outputs{rate3, 1}, Outputs{rate4, 1},
+           Outputs{rate5, 1}, block1, block2, block3);
 }
 
 void CRecordingCalcLibrary::GetHL_BasementWall_v2012(float area, float k, float tn, const float* profile24,
@@ -1508,35 +699,9 @@ void CRecordingCalcLibrary::GetHL_BasementWall_v2012(float area, float k, float 
                                                      float* block0, float* rate3, float* rate4, float* rate5,
                                                      float* block1, float* block2, float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_BasementWall_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddOutput(call, out24);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_BasementWall_v2012"), area, k, tn, profile24, industry, height, gradient,
+           out24, rate0, Outputs{rate1, 1}, Outputs{rate2, 1}, block0, Outputs{rate3, 1}, Outputs{rate4, 1},
+           Outputs{rate5, 1}, block1, block2, block3);
 }
 
 void CRecordingCalcLibrary::GetHL_OutFloor_v2012(float area, float k, float tn, const float* profile24,
@@ -1546,37 +711,9 @@ void CRecordingCalcLibrary::GetHL_OutFloor_v2012(float area, float k, float tn, 
                                                  float* rate4, float* rate5, float* block1, float* block2,
                                                  float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_OutFloor_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddReal(call, elevation);
-    AddReal(call, windSpeed);
-    AddOutput(call, out24);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_OutFloor_v2012"), area, k, tn, profile24, industry, height, gradient,
+           elevation, windSpeed, out24, rate0, Outputs{rate1, 1}, Outputs{rate2, 1}, block0,
+           Outputs{rate3, 1}, Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2, block3);
 }
 
 void CRecordingCalcLibrary::GetHL_FengWall_v2012(float area, float k, float tn, const float* profile24,
@@ -1585,36 +722,9 @@ void CRecordingCalcLibrary::GetHL_FengWall_v2012(float area, float k, float tn, 
                                                  float* block0, float* rate3, float* rate4, float* rate5,
                                                  float* block1, float* block2, float* block3)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_FengWall_v2012"));
-    AddReal(call, area);
-    AddReal(call, k);
-    AddReal(call, tn);
-    AddInput(call, profile24);
-    AddInt(call, industry);
-    AddReal(call, height);
-    AddReal(call, gradient);
-    AddOutput(call, out24);
-    AddInt(call, gapWallType);
-    AddReal(call, rate0);
-    AddOutput(call, rate1);
-    AddOutput(call, rate2);
-    AddOutput(call, block0);
-    AddOutput(call, rate3);
-    AddOutput(call, rate4);
-    AddOutput(call, rate5);
-    AddOutput(call, block1);
-    AddOutput(call, block2);
-    AddOutput(call, block3);
-    FillOutput(call, out24);
-    FillOutputN(call, rate1, 1);
-    FillOutputN(call, rate2, 1);
-    FillOutput(call, block0);
-    FillOutputN(call, rate3, 1);
-    FillOutputN(call, rate4, 1);
-    FillOutputN(call, rate5, 1);
-    FillOutput(call, block1);
-    FillOutput(call, block2);
-    FillOutput(call, block3);
+    Record(QStringLiteral("GetHL_FengWall_v2012"), area, k, tn, profile24, industry, height, gradient, out24,
+           gapWallType, rate0, Outputs{rate1, 1}, Outputs{rate2, 1}, block0, Outputs{rate3, 1},
+           Outputs{rate4, 1}, Outputs{rate5, 1}, block1, block2, block3);
 }
 
 void CRecordingCalcLibrary::GetHL_Others(float consumptionWater, const float* sched1,
@@ -1625,23 +735,7 @@ void CRecordingCalcLibrary::GetHL_Others(float consumptionWater, const float* sc
                                          float emissionHotObject, const float* sched7, float emissionOther,
                                          const float* sched8, float* out24)
 {
-    RecordedCall& call = Begin(QStringLiteral("GetHL_Others"));
-    AddReal(call, consumptionWater);
-    AddInput(call, sched1);
-    AddReal(call, consumptionColdObject);
-    AddInput(call, sched2);
-    AddReal(call, consumptionVentilation);
-    AddInput(call, sched3);
-    AddReal(call, consumptionOther);
-    AddInput(call, sched4);
-    AddReal(call, emissionEquipment);
-    AddInput(call, sched5);
-    AddReal(call, emissionHotDuct);
-    AddInput(call, sched6);
-    AddReal(call, emissionHotObject);
-    AddInput(call, sched7);
-    AddReal(call, emissionOther);
-    AddInput(call, sched8);
-    AddOutput(call, out24);
-    FillOutput(call, out24);
+    Record(QStringLiteral("GetHL_Others"), consumptionWater, sched1, consumptionColdObject, sched2,
+           consumptionVentilation, sched3, consumptionOther, sched4, emissionEquipment, sched5,
+           emissionHotDuct, sched6, emissionHotObject, sched7, emissionOther, sched8, out24);
 }

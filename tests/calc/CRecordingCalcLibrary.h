@@ -279,6 +279,33 @@ public:
                       float* out24) override;
 
 private:
+    // An output of n values rather than the 24 of an hourly array.
+    struct Outputs
+    {
+        float* Values;
+        int Count;
+    };
+
+    // Records the call's arguments in order, then fills its outputs in order.
+    template <typename... Args> void Record(const QString& name, Args... args)
+    {
+        RecordedCall& call = Begin(name);
+        (AddArg(call, args), ...);
+        (FillArg(call, args), ...);
+    }
+    static void AddArg(RecordedCall& call, int32_t value) { AddInt(call, value); }
+    static void AddArg(RecordedCall& call, float value) { AddReal(call, value); }
+    static void AddArg(RecordedCall& call, double value) { AddReal(call, value); }
+    static void AddArg(RecordedCall& call, const float* values) { AddInput(call, values); }
+    static void AddArg(RecordedCall& call, const double* values) { AddInput(call, values); }
+    static void AddArg(RecordedCall& call, float* values) { AddOutput(call, values); }
+    static void AddArg(RecordedCall& call, double* values) { AddOutput(call, values); }
+    static void AddArg(RecordedCall& call, Outputs output) { AddOutput(call, output.Values); }
+    template <typename T> void FillArg(RecordedCall&, T) {}
+    void FillArg(RecordedCall& call, float* values) { FillOutput(call, values); }
+    void FillArg(RecordedCall& call, double* values) { FillOutput(call, values); }
+    void FillArg(RecordedCall& call, Outputs output) { FillOutputN(call, output.Values, output.Count); }
+
     RecordedCall& Begin(const QString& name);
     static void AddInt(RecordedCall& call, int32_t value);
     static void AddReal(RecordedCall& call, double value);
