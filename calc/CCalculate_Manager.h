@@ -67,6 +67,10 @@ public:
     // user stopped the run (the room in hand is then not added). Hands the node's floor area to
     // the index areas.
     int Calculate(CTreeItem* item, void* total);
+    // Design type 3 only: calculates the item into a fresh detailed cooling record and appends its
+    // hourly table (FormatHourlyResultTable) to the lines, also after a failed or stopped run; any
+    // other design type appends nothing.
+    void WriteHourlyResultTable(CTreeItem* item, QStringList& lines);
 
     // The loads of one room into its result record, through the installed room engine.
     bool CalculateRoomLoads(CCalculate_Room& room, const CElementDetailCallback& detail);
