@@ -1,8 +1,8 @@
 // The envelope passes of the detailed air-conditioning calculation: the argument lists they hand
 // the calculation library, the result arrays and detail rows they fill, and their physical sense
 // through the real library.
-#include "tests/calc/CRecordingCalcLibrary.h"
 #include "tests/calc/CalcFixture.h"
+#include "tests/calc/ExpectedCalls.h"
 
 #include "calc/CCalcLibraryBase.h"
 #include "calc/CCalculate_Result_IsACLoadCalculation.h"
@@ -31,42 +31,6 @@
 #include <memory>
 
 namespace {
-
-// One expected argument: an integer, a real (compared as the float or double the library takes)
-// or an output array.
-struct A
-{
-    RecordedArg::Kind Kind;
-    double Value;
-};
-A I(int value)
-{
-    return {RecordedArg::Int, static_cast<double>(value)};
-}
-A F(double value)
-{
-    return {RecordedArg::Real, static_cast<double>(static_cast<float>(value))};
-}
-A D(double value)
-{
-    return {RecordedArg::Real, value};
-}
-const A OUT{RecordedArg::Output, 0};
-
-using Args = std::vector<A>;
-Args Cat(std::initializer_list<Args> parts)
-{
-    Args all;
-    for (const Args& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
-
-struct ExpectedCall
-{
-    QString Name;
-    Args Arguments;
-};
 
 // The design conditions of the fixture, summer (July) or winter (January).
 constexpr double kLatitude = 39.75, kLongitude = 116.5, kTwg = 34, kTwk = -10, kSummerMean = 29.5;
@@ -113,17 +77,8 @@ void ExpectCalls(const QList<RecordedCall>& calls, const std::vector<ExpectedCal
     ASSERT_EQ(calls.size(), static_cast<qsizetype>(expected.size()));
     for (size_t c = 0; c < expected.size(); ++c) {
         const RecordedCall& call = calls[static_cast<qsizetype>(c)];
-        const ExpectedCall& want = expected[c];
-        SCOPED_TRACE(QStringLiteral("call %1: %2").arg(c).arg(call.Text()).toStdString());
-        ASSERT_EQ(call.Name, want.Name);
-        ASSERT_EQ(call.Args.size(), want.Arguments.size());
-        for (size_t a = 0; a < want.Arguments.size(); ++a) {
-            const RecordedArg& got = call.Args[a];
-            EXPECT_EQ(got.Type, want.Arguments[a].Kind) << "argument " << a + 1;
-            if (want.Arguments[a].Kind != RecordedArg::Output) {
-                EXPECT_DOUBLE_EQ(got.Value, want.Arguments[a].Value) << "argument " << a + 1;
-            }
-        }
+        SCOPED_TRACE(QStringLiteral("call %1").arg(c).toStdString());
+        ExpectCall(call, expected[c]);
     }
 }
 

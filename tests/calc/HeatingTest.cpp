@@ -1,6 +1,7 @@
 // The heating load types: the detailed design day (6) against a hand calculation by GB 50736-2012,
 // the argument lists, arrays and detail callback of its element passes, and the monthly (7) and
 // daily (8) types that repeat the passes over the year.
+#include "tests/calc/ExpectedCalls.h"
 #include "tests/calc/RoomEngineFixture.h"
 
 #include "calc/CCalculate_Result_IsHeatingLoadStepCalculation.h"
@@ -33,55 +34,6 @@
 namespace {
 
 using Record = CCalculate_Result_IsHeatingLoadStepCalculation;
-
-// One expected argument: an integer, a real (compared as the float or double the library takes)
-// or an output.
-struct A
-{
-    RecordedArg::Kind Kind;
-    double Value;
-};
-A I(int value)
-{
-    return {RecordedArg::Int, static_cast<double>(value)};
-}
-A F(double value)
-{
-    return {RecordedArg::Real, static_cast<double>(static_cast<float>(value))};
-}
-A D(double value)
-{
-    return {RecordedArg::Real, value};
-}
-const A OUT{RecordedArg::Output, 0};
-using Args = std::vector<A>;
-
-Args Cat(std::initializer_list<Args> parts)
-{
-    Args all;
-    for (const Args& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
-
-struct ExpectedCall
-{
-    QString Name;
-    Args Arguments;
-};
-
-void ExpectCall(const RecordedCall& call, const ExpectedCall& want)
-{
-    SCOPED_TRACE(call.Text().toStdString());
-    ASSERT_EQ(call.Name, want.Name);
-    ASSERT_EQ(call.Args.size(), want.Arguments.size());
-    for (size_t a = 0; a < want.Arguments.size(); ++a) {
-        EXPECT_EQ(call.Args[a].Type, want.Arguments[a].Kind) << "argument " << a + 1;
-        if (want.Arguments[a].Kind == RecordedArg::Int || want.Arguments[a].Kind == RecordedArg::Real) {
-            EXPECT_DOUBLE_EQ(call.Args[a].Value, want.Arguments[a].Value) << "argument " << a + 1;
-        }
-    }
-}
 
 // Fixture values of the heating calculation.
 constexpr double kTn = 18;           // room WinterHeatingTemperature
