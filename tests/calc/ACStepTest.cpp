@@ -17,6 +17,7 @@
 #include "model/CPeople.h"
 #include "model/CRoof.h"
 #include "model/CRoom.h"
+#include "tests/support/CSyntheticWeatherYear.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,72 +29,8 @@ using StepRecord = CCalculate_Result_IsACLoadStepCalculation;
 constexpr int kHours = 24;
 constexpr int kDays = 365;
 constexpr double kKcal = 0.8598452;
-constexpr double kPi = 3.14159265358979323846;
 
-// A synthetic weather year around Beijing's climate: daily mean 12 + 15·cos(2π(d − 198)/365) ℃
-// (−3 ℃ in mid January, 27 ℃ on day 198, 18 July), ±5 K over the day with its peak at 15:00, 3 K
-// more all day long on day 198 (the hottest day of the year), 55 % relative humidity, and a sun
-// that rises and sets with the season.
-struct SYear
-{
-    static constexpr int HottestDay = 198;
-    float DryBulb[kDays][kHours];
-    float WetBulb[kDays][kHours];
-    float Global[kDays][kHours];
-
-    SYear()
-    {
-        for (int d = 0; d < kDays; ++d) {
-            const double season = std::cos(2 * kPi * (d - 172) / kDays);
-            const double dayLength = 12 + 3 * season;
-            const double noonGlobal = 550 + 300 * season;
-            const double mean =
-                12 + 15 * std::cos(2 * kPi * (d - HottestDay) / kDays) + (d == HottestDay ? 3 : 0);
-            for (int h = 0; h < kHours; ++h) {
-                const double t = mean + 5 * std::cos(2 * kPi * (h - 15) / kHours);
-                const double sunUp = (h - (12 - dayLength / 2)) / dayLength;
-                // Kept as the file holds them.
-                DryBulb[d][h] = Rounded(t, 1000);
-                WetBulb[d][h] = Rounded(WetBulbOf(t, 55), 1000);
-                Global[d][h] =
-                    sunUp > 0 && sunUp < 1 ? Rounded(noonGlobal * std::sin(kPi * sunUp), 100) : 0.0f;
-            }
-        }
-    }
-
-    static float Rounded(double value, double scale)
-    {
-        return static_cast<float>(std::round(value * scale) / scale);
-    }
-
-    // Wet bulb from dry bulb and relative humidity at sea level (Stull 2011).
-    static double WetBulbOf(double t, double rh)
-    {
-        return t * std::atan(0.151977 * std::sqrt(rh + 8.313659)) + std::atan(t + rh) -
-               std::atan(rh - 1.676331) + 0.00391838 * std::pow(rh, 1.5) * std::atan(0.023101 * rh) -
-               4.686035;
-    }
-
-    // The ".qsw" text: month, day, hour, dry bulb, wet bulb, global horizontal irradiance.
-    QByteArray FileText() const
-    {
-        static const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        QByteArray text;
-        int d = 0;
-        for (int m = 0; m < 12; ++m)
-            for (int i = 0; i < lengths[m]; ++i, ++d)
-                for (int h = 0; h < kHours; ++h)
-                    text += QStringLiteral("%1 %2 %3 %4 %5 %6\n")
-                                .arg(m + 1)
-                                .arg(i + 1)
-                                .arg(h)
-                                .arg(DryBulb[d][h], 0, 'f', 3)
-                                .arg(WetBulb[d][h], 0, 'f', 3)
-                                .arg(Global[d][h], 0, 'f', 2)
-                                .toLatin1();
-        return text;
-    }
-};
+using SYear = CSyntheticWeatherYear;
 
 // A schedule whose fraction names its day type: 0.1 the design day, 0.2 the monthly design day,
 // 0.3 to 0.9 Monday to Sunday, 1.0 holidays.
