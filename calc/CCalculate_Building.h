@@ -2,6 +2,8 @@
 #include "calc/CBaseData.h"
 #include "calc/CCalculate_Storey.h"
 
+#include <optional>
+
 // A building of the calculation structure with its storeys in tree order. The result record, when
 // a walker gave it one, is lent by the run's result pool.
 class CCalculate_Building
@@ -17,5 +19,10 @@ public:
 
     void* Result = nullptr;
     CBaseData Entry;
+    // What the room engine reads of the building from the project database, once per run since
+    // the database does not change while it runs: the summed height of its above-ground storeys
+    // (m) and the number of its storeys.
+    std::optional<double> StoredAboveGroundHeight;
+    std::optional<int> StoredStoreyCount;
     std::vector<std::unique_ptr<CCalculate_Storey>> Storeys;
 };

@@ -120,15 +120,24 @@ void CCalculate_Manager::ApplyDesignContext()
 
 double CCalculate_Manager::GetOutdoorWetBulb()
 {
-    // Loaded for every room and never unloaded: the handle stays valid for the program's life.
-    QLibrary library(CProgramFolder::Resolve(QStringLiteral("librozadizo.so")));
-    if (!library.load()) {
-        if (CTool::Exists())
-            CTool::Current().ShowMessageBox(
-                QStringLiteral("提示"), QStringLiteral("未找到ROZADIZO.DLL，无法及时室外湿球温度。"), 6, 2);
-        return 0.0;
+    // Asked for every room. The library is never unloaded, so the entry found in a program folder
+    // stays valid for the program's life; a folder without it is looked at again on every call.
+    static QString foundIn;
+    static PtRhAll found = nullptr;
+    const QString folder = CProgramFolder::Path();
+    if (!found || folder != foundIn) {
+        QLibrary library(CProgramFolder::Resolve(QStringLiteral("librozadizo.so")));
+        if (!library.load()) {
+            if (CTool::Exists())
+                CTool::Current().ShowMessageBox(QStringLiteral("提示"),
+                                                QStringLiteral("未找到ROZADIZO.DLL，无法及时室外湿球温度。"),
+                                                6, 2);
+            return 0.0;
+        }
+        found = reinterpret_cast<PtRhAll>(library.resolve("ptRH_all"));
+        foundIn = folder;
     }
-    const auto ptRhAll = reinterpret_cast<PtRhAll>(library.resolve("ptRH_all"));
+    const PtRhAll ptRhAll = found;
     if (!ptRhAll)
         return 0.0;
     const CLIB_WeatherParameter& weather = CLIB_WeatherParameter::Current();
@@ -196,11 +205,15 @@ bool CCalculate_Manager::PrepareRoomContext(RoomCalcContext& context, CCalculate
     context.Building = &building;
     if (CCalMsgOutput* progress = CCalMsgOutput::GetCurrent())
         progress->StepProgress(QStringLiteral("正在计算[%1]").arg(context.RoomPath));
-    context.AboveGroundHeight = building.GetStoreyHeightSum(0);
+    if (!m_currentBuilding->StoredAboveGroundHeight)
+        m_currentBuilding->StoredAboveGroundHeight = building.GetStoreyHeightSum(0);
+    context.AboveGroundHeight = *m_currentBuilding->StoredAboveGroundHeight;
     if (m_storeySourceFlag == 0) {
         TDM_Project& project = TDM_Project::Current();
-        context.StoreyCount = project.QueryInt(
-            {QStringLiteral("select count(*) from Storey where parent_id=?"), {building.ID}});
+        if (!m_currentBuilding->StoredStoreyCount)
+            m_currentBuilding->StoredStoreyCount = project.QueryInt(
+                {QStringLiteral("select count(*) from Storey where parent_id=?"), {building.ID}});
+        context.StoreyCount = *m_currentBuilding->StoredStoreyCount;
         if (context.AboveGroundHeight < 1e-15) {
             CDbQuery& query = project.Query;
             OpenQueryGuarded(query, {QStringLiteral("select StoreyHeight from Storey where parent_id=? and "

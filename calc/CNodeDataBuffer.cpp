@@ -20,7 +20,7 @@ CNodeDataBuffer::~CNodeDataBuffer() = default;
 
 CNodeDataBuffer* CNodeDataBuffer::GetCurrent()
 {
-    return Exists() ? &Current() : nullptr;
+    return CCurrent<CNodeDataBuffer>::Exists() ? &CCurrent<CNodeDataBuffer>::Current() : nullptr;
 }
 
 CDbQuery* CNodeDataBuffer::LocateRecord(int type, int id)

@@ -53,15 +53,21 @@ const double* RtsFractions(int32_t roomType, RtsSeries series)
 void ApplyRts(int32_t roomType, RtsSeries series, const double in24[24], double out24[24])
 {
     const double* r = RtsFractions(roomType, series);
-    double in[24];
+    // Two periods of the input, so that hour h - j of the cyclic day is in[h - j + 24]: the
+    // hottest loop of the daily design types runs over contiguous hours without a remainder. Each
+    // hour still sums its terms in the order of j.
+    double in[48];
     for (int h = 0; h < 24; ++h)
-        in[h] = in24[h];
-    for (int h = 0; h < 24; ++h) {
-        double sum = 0.0;
-        for (int j = 0; j < 24; ++j)
-            sum += r[j] * in[(h - j + 24) % 24];
-        out24[h] = sum;
+        in[h] = in[h + 24] = in24[h];
+    double sum[24] = {};
+    for (int j = 0; j < 24; ++j) {
+        const double fraction = r[j];
+        const double* delayed = in + 24 - j;
+        for (int h = 0; h < 24; ++h)
+            sum[h] += fraction * delayed[h];
     }
+    for (int h = 0; h < 24; ++h)
+        out24[h] = sum[h];
 }
 
 void CoolingLoadFromGain(int32_t roomType, RtsSeries series, double radiantFraction, bool steady,

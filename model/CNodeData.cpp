@@ -1,6 +1,7 @@
 #include "model/CNodeData.h"
 
 #include "model/CElementManage.h"
+#include "model/CElementRowCacheBase.h"
 #include "model/CNodeFilter.h"
 #include "model/CNodeTreeView.h"
 #include "model/CProjectTreeHostBase.h"
@@ -310,6 +311,14 @@ CElementBase* CNodeData::LoadElement()
     }
     CDbQuery& query = TDM_Project::Current().qryTemp;
     element->m_Query = &query;
+    // During a calculation the rows come from the run's cache: one statement per table, not per
+    // element. A row the cache does not hold (written after it read its table) is read below.
+    if (CElementRowCacheBase* cache = CElementRowCacheBase::GetCurrent())
+        if (CDbQuery* row = cache->LocateRecord(m_type, m_elementId)) {
+            element->LoadFromDataSet(*row);
+            m_element = std::move(element);
+            return m_element.get();
+        }
     OpenQueryGuarded(query, {QStringLiteral("select * from %1 where id=?").arg(GetElementTableName(m_type)),
                              {m_elementId}});
     if (query.RecordCount() > 0) {

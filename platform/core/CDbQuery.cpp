@@ -10,6 +10,22 @@
 #include <QSqlRecord>
 
 namespace {
+// The key under which FieldIndex finds a name: folded character by character, as the
+// case-insensitive comparison of names folds them.
+QString FieldKey(const QString& name)
+{
+    QString key = name;
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t c = key.at(i).unicode();
+        // Plain letters first: names are ASCII, and a string without capitals is shared, not copied.
+        if (c >= u'A' && c <= u'Z')
+            key[i] = QChar(c + (u'a' - u'A'));
+        else if (c >= 0x80)
+            key[i] = key.at(i).toCaseFolded();
+    }
+    return key;
+}
+
 QSqlQuery Prepare(const QString& connection, const CSQLStatement& statement)
 {
     QSqlDatabase db = QSqlDatabase::database(connection, false);
@@ -27,9 +43,7 @@ QSqlQuery Prepare(const QString& connection, const CSQLStatement& statement)
 }
 } // namespace
 
-CDbQuery::CDbQuery(const CDbConnection& connection) : m_connection(connection.Name())
-{
-}
+CDbQuery::CDbQuery(const CDbConnection& connection) : m_connection(connection.Name()) {}
 
 void CDbQuery::SetConnection(const CDbConnection& connection)
 {
@@ -41,6 +55,7 @@ void CDbQuery::Close()
     m_state = EditState::Browse;
     m_buffer.clear();
     m_fields.clear();
+    m_fieldIndex.clear();
     m_rows.clear();
     m_recno = 0;
     m_open = false;
@@ -51,8 +66,12 @@ void CDbQuery::Open()
     Close();
     QSqlQuery query = Prepare(m_connection, m_statement);
     const QSqlRecord record = query.record();
-    for (int i = 0; i < record.count(); ++i)
+    for (int i = 0; i < record.count(); ++i) {
         m_fields << record.fieldName(i);
+        const QString key = FieldKey(m_fields.last());
+        if (!m_fieldIndex.contains(key)) // a duplicate name finds its first column
+            m_fieldIndex.insert(key, i);
+    }
     while (query.next()) {
         QVector<QVariant> row(record.count());
         for (int i = 0; i < record.count(); ++i)
@@ -82,10 +101,7 @@ void CDbQuery::MoveTo(int recno)
 
 int CDbQuery::FieldIndex(const QString& name) const
 {
-    for (int i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    return m_fieldIndex.value(FieldKey(name), -1);
 }
 
 QVariant CDbQuery::Field(int index) const
@@ -215,9 +231,12 @@ void CDbQuery::PostUpdate(const QString& table)
                 match << QStringLiteral("[%1] IS ?").arg(m_fields[i]);
                 values << original[i];
             }
-            where = QStringLiteral("rowid = (select rowid from [%1] where %2 limit 1)").arg(table, match.join(QStringLiteral(" and ")));
+            where = QStringLiteral("rowid = (select rowid from [%1] where %2 limit 1)")
+                        .arg(table, match.join(QStringLiteral(" and ")));
         }
-        const CSQLStatement update(QStringLiteral("update [%1] set %2 where %3").arg(table, sets.join(QStringLiteral(", ")), where), values);
+        const CSQLStatement update(
+            QStringLiteral("update [%1] set %2 where %3").arg(table, sets.join(QStringLiteral(", ")), where),
+            values);
         Prepare(m_connection, update);
     }
     m_rows[m_recno] = m_buffer;
@@ -235,8 +254,10 @@ void CDbQuery::PostInsert(const QString& table)
         marks << QStringLiteral("?");
         values << m_buffer[i];
     }
-    const QString text = names.isEmpty() ? QStringLiteral("insert into [%1] default values").arg(table)
-                                         : QStringLiteral("insert into [%1] (%2) values (%3)").arg(table, names.join(QStringLiteral(",")), marks.join(QStringLiteral(",")));
+    const QString text =
+        names.isEmpty() ? QStringLiteral("insert into [%1] default values").arg(table)
+                        : QStringLiteral("insert into [%1] (%2) values (%3)")
+                              .arg(table, names.join(QStringLiteral(",")), marks.join(QStringLiteral(",")));
     QSqlQuery query = Prepare(m_connection, CSQLStatement(text, values));
     const int id = FieldIndex(QStringLiteral("ID"));
     if (id >= 0 && m_buffer[id].isNull())

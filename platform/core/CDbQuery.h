@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/core/CSQLStatement.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
@@ -58,7 +59,12 @@ public:
     // SetUpdateTable). Post writes only the columns whose value changed and identifies the row by
     // its ID column, or by all its original values when the table has none. A failing Post raises
     // Exception with the database's message and stays in its state.
-    enum class EditState { Browse, Edit, Insert };
+    enum class EditState
+    {
+        Browse,
+        Edit,
+        Insert
+    };
     EditState State() const { return m_state; }
     void SetUpdateTable(const QString& table) { m_updateTable = table; }
     QString UpdateTable() const;
@@ -75,6 +81,8 @@ private:
     QString m_connection;
     CSQLStatement m_statement;
     QStringList m_fields;
+    // Case-folded field name -> its first index: element loading looks every column up by name.
+    QHash<QString, int> m_fieldIndex;
     QVector<QVector<QVariant>> m_rows;
     int m_recno = 0;
     bool m_open = false;

@@ -11,6 +11,7 @@
 #include "platform/core/CDbQuery.h"
 #include "platform/core/Exception.h"
 #include "tests/model/ModelFixture.h"
+#include "tests/model/ProjectTreeFixture.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -164,6 +165,41 @@ TEST_F(RunBuffersDb, NodeDataBufferReadsEachTableOnce)
     EXPECT_EQ(again->AsString("Name"), "A楼");
     EXPECT_EQ(buffer.LocateRecord(31, 7), nullptr);
     EXPECT_EQ(buffer.LocateRecord(-1, 7), nullptr);
+}
+
+class NodeDataBufferLoading : public ProjectTreeFixture
+{
+protected:
+    void SetHeight(const CNodeData* room, double height)
+    {
+        m_project.ExecSQL(
+            {QStringLiteral("update Room set Height=? where ID=?"), {height, room->GetElementId()}});
+    }
+    static double LoadedHeight(CNodeData* room)
+    {
+        room->ReleaseElements(false, true);
+        const auto* element = dynamic_cast<const CRoom*>(room->LoadElement());
+        return element ? element->Height : -1;
+    }
+};
+
+TEST_F(NodeDataBufferLoading, ElementsOfARunComeFromTheRowsTheBufferRead)
+{
+    CNodeData* storey = Make(Make(&Root(), 1), 2);
+    CNodeData* room = Make(storey, CRoom::TypeCode);
+    SetHeight(room, 3);
+    {
+        CNodeDataBuffer buffer;
+        EXPECT_DOUBLE_EQ(LoadedHeight(room), 3);
+        // The table was read once, for the whole run.
+        SetHeight(room, 4);
+        EXPECT_DOUBLE_EQ(LoadedHeight(room), 3);
+        // A row written after that read is read by its own statement.
+        CNodeData* later = Make(storey, CRoom::TypeCode);
+        SetHeight(later, 5);
+        EXPECT_DOUBLE_EQ(LoadedHeight(later), 5);
+    }
+    EXPECT_DOUBLE_EQ(LoadedHeight(room), 4) << "without a buffer every load reads the row";
 }
 
 TEST_F(RunBuffersDb, NodeDataBufferReportsATableThatCannotBeRead)
