@@ -159,6 +159,17 @@ void CCalculate_Manager::SHeatingRun::Add(int step, int array, const float* valu
     AddArray(Records[step].Hourly[array], values, Hours, false);
 }
 
+void CCalculate_Manager::SHeatingRun::CheckResistance(int kind, const CheckSubject& subject, double k,
+                                                      double d, const QString& name, float* rMin)
+{
+    const CCalculate_Building* building = Manager.CurrentBuilding();
+    const CCalculate_Storey* storey = Manager.CurrentStorey();
+    if (!building || !storey)
+        throw Exception(QStringLiteral("计算没有当前楼层"));
+    float place = 0, r = 0;
+    Manager.CheckMinResistance(kind, *building, *storey, Room, subject, k, d, rMin ? *rMin : place, r, name);
+}
+
 void CCalculate_Manager::SHeatingRun::ApplyPlus(float* values) const
 {
     if (!Detailed || !Context.HeatPlusOn)

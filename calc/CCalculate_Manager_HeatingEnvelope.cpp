@@ -133,6 +133,7 @@ void CCalculate_Manager::CalculateHeatingOutsideWalls(SHeatingRun& run)
                 SelectArea(window.IsLWInputArea, window.Length, window.Height, window.Area, run.RoomArea) *
                 window.Quantity;
         }
+        run.CheckResistance(wall.TypeCode, {}, record.K_W, record.D, wall.MaterialName, &run.WallRMin);
         if (area < 0.0)
             area = 0.0;
 
@@ -167,6 +168,7 @@ void CCalculate_Manager::CalculateHeatingOutsideWalls(SHeatingRun& run)
             opening.DoorType = door.DoorType;
             opening.CrackLength = door.Quantity * door.ApertureLength;
             opening.Grade = HeatingTightnessGrade(doorRecord.ExfiltrationGrade);
+            run.CheckResistance(door.TypeCode, {}, doorRecord.K_W, 0.0, door.MaterialName, &run.WallRMin);
             opening.TransmissionArray = SHeatingRun::OutsideDoor;
             RunOpening(run, opening);
         }

@@ -128,6 +128,7 @@ void CCalculate_Manager::CalculateHeatingInsideWalls(SHeatingRun& run)
         }
 
         const double area = ACNetArea(run.Context, AreaOf(run, wall, wall.Height), openingArea);
+        run.CheckResistance(CInsideWall::TypeCode, {&wall}, record.K_W, record.D, wall.MaterialName);
         for (int step = 0; step < run.Steps; ++step) {
             // The wall takes this room minus the neighbour, the opposite of its openings.
             run.CallWithTail(&CCalcLibraryBase::GetHL_IndoorWall_v2012, static_cast<float>(area),
@@ -160,14 +161,17 @@ void CCalculate_Manager::CalculateHeatingSlabs(SHeatingRun& run, int kind)
     for (const auto& entry : run.Room.Elements(kind)) {
         float out[kHours] = {};
         CAdjacentRoomSlab& slab = StartElement<CAdjacentRoomSlab>(*this, *entry);
-        const double k =
-            ceiling ? RequireRecord<CLIB_Ceiling>(*this, kCeilingLibrary, *entry, slab.material_id).K_W
-                    : RequireRecord<CLIB_Floor>(*this, kFloorLibrary, *entry, slab.material_id).K_W;
+        const CLIB_LayeredConstruction& record =
+            ceiling ? static_cast<const CLIB_LayeredConstruction&>(
+                          RequireRecord<CLIB_Ceiling>(*this, kCeilingLibrary, *entry, slab.material_id))
+                    : RequireRecord<CLIB_Floor>(*this, kFloorLibrary, *entry, slab.material_id);
+        const double k = record.K_W;
         const double area = AreaOf(run, slab, slab.Width);
         double adjacentTemperature = 0.0;
         if (!GetAdjacentRoom(kind, CurrentBuilding(), CurrentStorey(), &slab, ItemOf(*entry),
                              adjacentTemperature))
             continue;
+        run.CheckResistance(kind, {&slab}, record.K_W, record.D, slab.MaterialName);
         const auto function =
             ceiling ? &CCalcLibraryBase::GetHL_Ceiling_v2012 : &CCalcLibraryBase::GetHL_Floor_v2012;
         const int exchange = slab.TransHeat_Between == 0 ? kNoArray
@@ -214,6 +218,7 @@ void CCalculate_Manager::CalculateHeatingRoofs(SHeatingRun& run)
 
         float loss[kHours] = {};
         const double area = ACNetArea(run.Context, AreaOf(run, roof, roof.Width), skyWindowArea);
+        run.CheckResistance(CRoof::TypeCode, {&roof}, record.K_W, record.D, roof.MaterialName);
         for (int step = 0; step < run.Steps; ++step) {
             run.CallWithTail(&CCalcLibraryBase::GetHL_Roof_Angle_v2012, static_cast<float>(area),
                              static_cast<float>(record.K_W), static_cast<int32_t>(roof.Direction),
@@ -235,9 +240,11 @@ void CCalculate_Manager::CalculateHeatingElements(SHeatingRun& run, int kind)
         switch (kind) {
         case CBlindStorey::TypeCode: {
             CBlindStorey& attic = StartElement<CBlindStorey>(*this, *entry);
-            const double k =
-                RequireRecord<CLIB_BlindStorey>(*this, kBlindStoreyLibrary, *entry, attic.material_id).K_W;
+            const auto& record =
+                RequireRecord<CLIB_BlindStorey>(*this, kBlindStoreyLibrary, *entry, attic.material_id);
+            const double k = record.K_W;
             const double area = AreaOf(run, attic, attic.Width);
+            run.CheckResistance(kind, {&attic}, record.K_W, record.D, attic.MaterialName);
             RunElement(run, attic, out, SHeatingRun::BlindStorey, kNoArray,
                        [&](const float* profile, float* values) {
                            run.CallWithTail(&CCalcLibraryBase::GetHL_BlindStory_v2012,
@@ -264,9 +271,11 @@ void CCalculate_Manager::CalculateHeatingElements(SHeatingRun& run, int kind)
         }
         case CGround::TypeCode: {
             CGround& ground = StartElement<CGround>(*this, *entry);
-            const double k =
-                RequireRecord<CLIB_Ground>(*this, kGroundLibrary, *entry, ground.material_id).K_W;
+            const auto& record =
+                RequireRecord<CLIB_Ground>(*this, kGroundLibrary, *entry, ground.material_id);
+            const double k = record.K_W;
             const double area = AreaOf(run, ground, ground.Width);
+            run.CheckResistance(kind, {nullptr, &record}, 0.0, 0.0, ground.MaterialName);
             RunElement(run, ground, out, SHeatingRun::Ground, kNoArray,
                        [&](const float* profile, float* values) {
                            run.CallWithTail(&CCalcLibraryBase::GetHL_Ground_v2012, static_cast<float>(area),
@@ -277,9 +286,11 @@ void CCalculate_Manager::CalculateHeatingElements(SHeatingRun& run, int kind)
         }
         case CBasementWall::TypeCode: {
             CBasementWall& wall = StartElement<CBasementWall>(*this, *entry);
-            const double k =
-                RequireRecord<CLIB_BasementWall>(*this, kBasementWallLibrary, *entry, wall.material_id).K_W;
+            const auto& record =
+                RequireRecord<CLIB_BasementWall>(*this, kBasementWallLibrary, *entry, wall.material_id);
+            const double k = record.K_W;
             const double area = AreaOf(run, wall, wall.Width);
+            run.CheckResistance(kind, {nullptr, &record}, 0.0, 0.0, wall.MaterialName);
             RunElement(run, wall, out, SHeatingRun::BasementWall, kNoArray,
                        [&](const float* profile, float* values) {
                            run.CallWithTail(&CCalcLibraryBase::GetHL_BasementWall_v2012,
@@ -290,10 +301,11 @@ void CCalculate_Manager::CalculateHeatingElements(SHeatingRun& run, int kind)
         }
         case CProjectionFloor::TypeCode: {
             CProjectionFloor& floor = StartElement<CProjectionFloor>(*this, *entry);
-            const double k =
-                RequireRecord<CLIB_ProjectionFloor>(*this, kProjectionFloorLibrary, *entry, floor.material_id)
-                    .K_W;
+            const auto& record = RequireRecord<CLIB_ProjectionFloor>(*this, kProjectionFloorLibrary, *entry,
+                                                                     floor.material_id);
+            const double k = record.K_W;
             const double area = AreaOf(run, floor, floor.Width);
+            run.CheckResistance(kind, {&floor}, record.K_W, record.D, floor.MaterialName);
             RunElement(run, floor, out, SHeatingRun::ProjectionFloor, kNoArray,
                        [&](const float* profile, float* values) {
                            run.CallWithTail(&CCalcLibraryBase::GetHL_OutFloor_v2012, static_cast<float>(area),
@@ -304,8 +316,10 @@ void CCalculate_Manager::CalculateHeatingElements(SHeatingRun& run, int kind)
         }
         case CGapWall::TypeCode: {
             CGapWall& gap = StartElement<CGapWall>(*this, *entry);
-            const double k = RequireRecord<CLIB_GapWall>(*this, kGapWallLibrary, *entry, gap.material_id).K_W;
+            const auto& record = RequireRecord<CLIB_GapWall>(*this, kGapWallLibrary, *entry, gap.material_id);
+            const double k = record.K_W;
             const double area = AreaOf(run, gap, gap.Height);
+            run.CheckResistance(kind, {&gap}, record.K_W, record.D, gap.MaterialName);
             RunElement(run, gap, out, SHeatingRun::GapWall, kNoArray,
                        [&](const float* profile, float* values) {
                            run.CallWithTail(&CCalcLibraryBase::GetHL_FengWall_v2012, static_cast<float>(area),

@@ -89,6 +89,9 @@ struct CCalculate_Manager::SHeatingRun
     int32_t CurtainWalls = 0;
     // The loss of the outside wall in hand at every step, handed to its doors and windows.
     std::vector<float> WallSteps;
+    // The allowed minimum thermal resistance of the outside wall in hand, left by the wall's check
+    // for the checks of its doors.
+    float WallRMin = 0;
 
     const float* Profile(int step) const { return &Profiles[static_cast<size_t>(step) * Hours]; }
     float* WallStep(int step) { return &WallSteps[static_cast<size_t>(step) * Hours]; }
@@ -102,6 +105,12 @@ struct CCalculate_Manager::SHeatingRun
     void Detail(CElementBase* element, float* loads, float* extra, bool scaleBlocks = true,
                 const float* parentValue = nullptr);
 
+    // The minimum thermal-resistance check of one element in the current building and storey
+    // (CCalculate_Manager::CheckMinResistance). rMin is the place of the allowed minimum: the
+    // room's WallRMin for outside walls and their doors, else a zeroed place of the call. The
+    // verdict is not used by the loads.
+    void CheckResistance(int kind, const CheckSubject& subject, double k, double d, const QString& name,
+                         float* rMin = nullptr);
     // A heating function of the library with the given arguments followed by the detail tail:
     // DetailRates element 0, the addresses of elements 1 and 2, DetailBlocks row 0, elements 3 to
     // 5, rows 1 to 3.

@@ -537,3 +537,97 @@ void CDizedozevLibrary::GetHL_Others(float consumptionWater, const float* sched1
                    consumptionOther, sched4, emissionEquipment, sched5, emissionHotDuct, sched6,
                    emissionHotObject, sched7, emissionOther, sched8, out24);
 }
+
+uint8_t CDizedozevLibrary::CheckMinK_OutWall(float k, float d, float tn, float rhn, float tw, float twMin,
+                                             int32_t industry, float storeyHeight, float gradient,
+                                             int32_t buildingType, float* rMin, float* r)
+{
+    return ::CheckMinK_OutWall(k, d, tn, rhn, tw, twMin, industry, storeyHeight, gradient, buildingType, rMin,
+                               r);
+}
+
+uint8_t CDizedozevLibrary::CheckMinK_OutDoor(float wallRMin, float k, float* rMin, float* r)
+{
+    return ::CheckMinK_OutDoor(wallRMin, k, rMin, r);
+}
+
+uint8_t CDizedozevLibrary::CheckMinK_IndoorWall_v2005(float k, float d, float tn, float rhn, float tw,
+                                                      float twMin, int32_t storeyCount, int32_t status,
+                                                      float adjacentTemp, int32_t industry,
+                                                      float storeyHeight, float gradient,
+                                                      int32_t buildingType, float* rMin, float* r,
+                                                      float thisMinusNeighbour)
+{
+    return ::CheckMinK_IndoorWall_v2005(k, d, tn, rhn, tw, twMin, storeyCount, status, adjacentTemp, industry,
+                                        storeyHeight, gradient, buildingType, rMin, r, thisMinusNeighbour);
+}
+
+uint8_t CDizedozevLibrary::CheckMinK_Ceiling_v2005(float k, float d, float tn, float rhn, float tw,
+                                                   float twMin, int32_t status, float adjacentTemp,
+                                                   int32_t industry, float storeyHeight, float gradient,
+                                                   int32_t buildingType, float* rMin, float* r,
+                                                   float temperatureRange)
+{
+    return ::CheckMinK_Ceiling_v2005(k, d, tn, rhn, tw, twMin, status, adjacentTemp, industry, storeyHeight,
+                                     gradient, buildingType, rMin, r, temperatureRange);
+}
+
+uint8_t CDizedozevLibrary::CheckMinK_Floor_v2005(float k, float d, float tn, float rhn, float tw, float twMin,
+                                                 int32_t status, float adjacentTemp, int32_t industry,
+                                                 float storeyHeight, float gradient, int32_t buildingType,
+                                                 float* rMin, float* r, float temperatureRange)
+{
+    return ::CheckMinK_Floor_v2005(k, d, tn, rhn, tw, twMin, status, adjacentTemp, industry, storeyHeight,
+                                   gradient, buildingType, rMin, r, temperatureRange);
+}
+
+uint8_t CDizedozevLibrary::CheckMinK_Roof(float k, float d, float tn, float rhn, float tw, float twMin,
+                                          int32_t industry, float storeyHeight, float gradient,
+                                          int32_t buildingType, float* rMin, float* r)
+{
+    return ::CheckMinK_Roof(k, d, tn, rhn, tw, twMin, industry, storeyHeight, gradient, buildingType, rMin,
+                            r);
+}
+
+uint8_t CDizedozevLibrary::CheckMinK_OutFloor(float k, float d, float tn, float rhn, float tw, float twMin,
+                                              int32_t industry, float storeyHeight, float gradient,
+                                              int32_t buildingType, float* rMin, float* r)
+{
+    return ::CheckMinK_OutFloor(k, d, tn, rhn, tw, twMin, industry, storeyHeight, gradient, buildingType,
+                                rMin, r);
+}
+
+uint8_t CDizedozevLibrary::CheckMinK_BlindStory(float k, float d, float ribHeight, float ribDistance,
+                                                float tn, float rhn, float tw, float twMin, int32_t industry,
+                                                float storeyHeight, float gradient, int32_t buildingType,
+                                                float* rMin, float* r)
+{
+    return ::CheckMinK_BlindStory(k, d, ribHeight, ribDistance, tn, rhn, tw, twMin, industry, storeyHeight,
+                                  gradient, buildingType, rMin, r);
+}
+
+uint8_t CDizedozevLibrary::CheckMinK_Ground(float k, int32_t groundType, float tn, float rhn, float tw,
+                                            float twMin, int32_t industry, float storeyHeight, float gradient,
+                                            int32_t buildingType, float* rMin, float* r)
+{
+    return ::CheckMinK_Ground(k, groundType, tn, rhn, tw, twMin, industry, storeyHeight, gradient,
+                              buildingType, rMin, r);
+}
+
+uint8_t CDizedozevLibrary::CheckMinK_FengWall(float k, float d, float tn, float rhn, float tw, float twMin,
+                                              int32_t industry, float storeyHeight, float gradient,
+                                              int32_t buildingType, float* rMin, float* r,
+                                              int32_t gapWallType)
+{
+    return ::CheckMinK_FengWall(k, d, tn, rhn, tw, twMin, industry, storeyHeight, gradient, buildingType,
+                                rMin, r, gapWallType);
+}
+
+uint8_t CDizedozevLibrary::CheckMinK_BasementWall(float k, float d, float recordK, float recordD, float tn,
+                                                  float rhn, float tw, float twMin, int32_t industry,
+                                                  float storeyHeight, float gradient, int32_t buildingType,
+                                                  float* rMin, float* r)
+{
+    return ::CheckMinK_BasementWall(k, d, recordK, recordD, tn, rhn, tw, twMin, industry, storeyHeight,
+                                    gradient, buildingType, rMin, r);
+}

@@ -228,4 +228,40 @@ public:
                       const float* sched5, float emissionHotDuct, const float* sched6,
                       float emissionHotObject, const float* sched7, float emissionOther, const float* sched8,
                       float* out24) override;
+    // --- Minimum thermal resistance ---
+    uint8_t CheckMinK_OutWall(float k, float d, float tn, float rhn, float tw, float twMin, int32_t industry,
+                              float storeyHeight, float gradient, int32_t buildingType, float* rMin,
+                              float* r) override;
+    uint8_t CheckMinK_OutDoor(float wallRMin, float k, float* rMin, float* r) override;
+    uint8_t CheckMinK_IndoorWall_v2005(float k, float d, float tn, float rhn, float tw, float twMin,
+                                       int32_t storeyCount, int32_t status, float adjacentTemp,
+                                       int32_t industry, float storeyHeight, float gradient,
+                                       int32_t buildingType, float* rMin, float* r,
+                                       float thisMinusNeighbour) override;
+    uint8_t CheckMinK_Ceiling_v2005(float k, float d, float tn, float rhn, float tw, float twMin,
+                                    int32_t status, float adjacentTemp, int32_t industry, float storeyHeight,
+                                    float gradient, int32_t buildingType, float* rMin, float* r,
+                                    float temperatureRange) override;
+    uint8_t CheckMinK_Floor_v2005(float k, float d, float tn, float rhn, float tw, float twMin,
+                                  int32_t status, float adjacentTemp, int32_t industry, float storeyHeight,
+                                  float gradient, int32_t buildingType, float* rMin, float* r,
+                                  float temperatureRange) override;
+    uint8_t CheckMinK_Roof(float k, float d, float tn, float rhn, float tw, float twMin, int32_t industry,
+                           float storeyHeight, float gradient, int32_t buildingType, float* rMin,
+                           float* r) override;
+    uint8_t CheckMinK_OutFloor(float k, float d, float tn, float rhn, float tw, float twMin, int32_t industry,
+                               float storeyHeight, float gradient, int32_t buildingType, float* rMin,
+                               float* r) override;
+    uint8_t CheckMinK_BlindStory(float k, float d, float ribHeight, float ribDistance, float tn, float rhn,
+                                 float tw, float twMin, int32_t industry, float storeyHeight, float gradient,
+                                 int32_t buildingType, float* rMin, float* r) override;
+    uint8_t CheckMinK_Ground(float k, int32_t groundType, float tn, float rhn, float tw, float twMin,
+                             int32_t industry, float storeyHeight, float gradient, int32_t buildingType,
+                             float* rMin, float* r) override;
+    uint8_t CheckMinK_FengWall(float k, float d, float tn, float rhn, float tw, float twMin, int32_t industry,
+                               float storeyHeight, float gradient, int32_t buildingType, float* rMin,
+                               float* r, int32_t gapWallType) override;
+    uint8_t CheckMinK_BasementWall(float k, float d, float recordK, float recordD, float tn, float rhn,
+                                   float tw, float twMin, int32_t industry, float storeyHeight,
+                                   float gradient, int32_t buildingType, float* rMin, float* r) override;
 };

@@ -739,3 +739,110 @@ void CRecordingCalcLibrary::GetHL_Others(float consumptionWater, const float* sc
            consumptionVentilation, sched3, consumptionOther, sched4, emissionEquipment, sched5,
            emissionHotDuct, sched6, emissionHotObject, sched7, emissionOther, sched8, out24);
 }
+
+uint8_t CRecordingCalcLibrary::CheckMinK_OutWall(float k, float d, float tn, float rhn, float tw, float twMin,
+                                                 int32_t industry, float storeyHeight, float gradient,
+                                                 int32_t buildingType, float* rMin, float* r)
+{
+    Record(QStringLiteral("CheckMinK_OutWall"), k, d, tn, rhn, tw, twMin, industry, storeyHeight, gradient,
+           buildingType, Outputs{rMin, 1}, Outputs{r, 1});
+    return Verdict(rMin, r);
+}
+
+uint8_t CRecordingCalcLibrary::CheckMinK_OutDoor(float wallRMin, float k, float* rMin, float* r)
+{
+    Record(QStringLiteral("CheckMinK_OutDoor"), wallRMin, k, Outputs{rMin, 1}, Outputs{r, 1});
+    return Verdict(rMin, r);
+}
+
+uint8_t CRecordingCalcLibrary::CheckMinK_IndoorWall_v2005(float k, float d, float tn, float rhn, float tw,
+                                                          float twMin, int32_t storeyCount, int32_t status,
+                                                          float adjacentTemp, int32_t industry,
+                                                          float storeyHeight, float gradient,
+                                                          int32_t buildingType, float* rMin, float* r,
+                                                          float thisMinusNeighbour)
+{
+    Record(QStringLiteral("CheckMinK_IndoorWall_v2005"), k, d, tn, rhn, tw, twMin, storeyCount, status,
+           adjacentTemp, industry, storeyHeight, gradient, buildingType, Outputs{rMin, 1}, Outputs{r, 1},
+           thisMinusNeighbour);
+    return Verdict(rMin, r);
+}
+
+uint8_t CRecordingCalcLibrary::CheckMinK_Ceiling_v2005(float k, float d, float tn, float rhn, float tw,
+                                                       float twMin, int32_t status, float adjacentTemp,
+                                                       int32_t industry, float storeyHeight, float gradient,
+                                                       int32_t buildingType, float* rMin, float* r,
+                                                       float temperatureRange)
+{
+    Record(QStringLiteral("CheckMinK_Ceiling_v2005"), k, d, tn, rhn, tw, twMin, status, adjacentTemp,
+           industry, storeyHeight, gradient, buildingType, Outputs{rMin, 1}, Outputs{r, 1}, temperatureRange);
+    return Verdict(rMin, r);
+}
+
+uint8_t CRecordingCalcLibrary::CheckMinK_Floor_v2005(float k, float d, float tn, float rhn, float tw,
+                                                     float twMin, int32_t status, float adjacentTemp,
+                                                     int32_t industry, float storeyHeight, float gradient,
+                                                     int32_t buildingType, float* rMin, float* r,
+                                                     float temperatureRange)
+{
+    Record(QStringLiteral("CheckMinK_Floor_v2005"), k, d, tn, rhn, tw, twMin, status, adjacentTemp, industry,
+           storeyHeight, gradient, buildingType, Outputs{rMin, 1}, Outputs{r, 1}, temperatureRange);
+    return Verdict(rMin, r);
+}
+
+uint8_t CRecordingCalcLibrary::CheckMinK_Roof(float k, float d, float tn, float rhn, float tw, float twMin,
+                                              int32_t industry, float storeyHeight, float gradient,
+                                              int32_t buildingType, float* rMin, float* r)
+{
+    Record(QStringLiteral("CheckMinK_Roof"), k, d, tn, rhn, tw, twMin, industry, storeyHeight, gradient,
+           buildingType, Outputs{rMin, 1}, Outputs{r, 1});
+    return Verdict(rMin, r);
+}
+
+uint8_t CRecordingCalcLibrary::CheckMinK_OutFloor(float k, float d, float tn, float rhn, float tw,
+                                                  float twMin, int32_t industry, float storeyHeight,
+                                                  float gradient, int32_t buildingType, float* rMin, float* r)
+{
+    Record(QStringLiteral("CheckMinK_OutFloor"), k, d, tn, rhn, tw, twMin, industry, storeyHeight, gradient,
+           buildingType, Outputs{rMin, 1}, Outputs{r, 1});
+    return Verdict(rMin, r);
+}
+
+uint8_t CRecordingCalcLibrary::CheckMinK_BlindStory(float k, float d, float ribHeight, float ribDistance,
+                                                    float tn, float rhn, float tw, float twMin,
+                                                    int32_t industry, float storeyHeight, float gradient,
+                                                    int32_t buildingType, float* rMin, float* r)
+{
+    Record(QStringLiteral("CheckMinK_BlindStory"), k, d, ribHeight, ribDistance, tn, rhn, tw, twMin, industry,
+           storeyHeight, gradient, buildingType, Outputs{rMin, 1}, Outputs{r, 1});
+    return Verdict(rMin, r);
+}
+
+uint8_t CRecordingCalcLibrary::CheckMinK_Ground(float k, int32_t groundType, float tn, float rhn, float tw,
+                                                float twMin, int32_t industry, float storeyHeight,
+                                                float gradient, int32_t buildingType, float* rMin, float* r)
+{
+    Record(QStringLiteral("CheckMinK_Ground"), k, groundType, tn, rhn, tw, twMin, industry, storeyHeight,
+           gradient, buildingType, Outputs{rMin, 1}, Outputs{r, 1});
+    return Verdict(rMin, r);
+}
+
+uint8_t CRecordingCalcLibrary::CheckMinK_FengWall(float k, float d, float tn, float rhn, float tw,
+                                                  float twMin, int32_t industry, float storeyHeight,
+                                                  float gradient, int32_t buildingType, float* rMin, float* r,
+                                                  int32_t gapWallType)
+{
+    Record(QStringLiteral("CheckMinK_FengWall"), k, d, tn, rhn, tw, twMin, industry, storeyHeight, gradient,
+           buildingType, Outputs{rMin, 1}, Outputs{r, 1}, gapWallType);
+    return Verdict(rMin, r);
+}
+
+uint8_t CRecordingCalcLibrary::CheckMinK_BasementWall(float k, float d, float recordK, float recordD,
+                                                      float tn, float rhn, float tw, float twMin,
+                                                      int32_t industry, float storeyHeight, float gradient,
+                                                      int32_t buildingType, float* rMin, float* r)
+{
+    Record(QStringLiteral("CheckMinK_BasementWall"), k, d, recordK, recordD, tn, rhn, tw, twMin, industry,
+           storeyHeight, gradient, buildingType, Outputs{rMin, 1}, Outputs{r, 1});
+    return Verdict(rMin, r);
+}

@@ -44,6 +44,8 @@ struct RecordedCall
 // A stand-in for the calculation library that records every call and fills every output array
 // deterministically: value Fill(call, k, hour) for the k-th output (0-based) of the call; by
 // default k + 1 at every hour, so that the sums built from the outputs can be checked by hand.
+// The resistance checks fill Rmin (output 0) and R (output 1) by the same rule and answer
+// conforming when the R written is at least the Rmin written (by default 2 against 1).
 class CRecordingCalcLibrary : public CCalcLibraryBase
 {
 public:
@@ -277,6 +279,42 @@ public:
                       const float* sched5, float emissionHotDuct, const float* sched6,
                       float emissionHotObject, const float* sched7, float emissionOther, const float* sched8,
                       float* out24) override;
+    // --- Minimum thermal resistance ---
+    uint8_t CheckMinK_OutWall(float k, float d, float tn, float rhn, float tw, float twMin, int32_t industry,
+                              float storeyHeight, float gradient, int32_t buildingType, float* rMin,
+                              float* r) override;
+    uint8_t CheckMinK_OutDoor(float wallRMin, float k, float* rMin, float* r) override;
+    uint8_t CheckMinK_IndoorWall_v2005(float k, float d, float tn, float rhn, float tw, float twMin,
+                                       int32_t storeyCount, int32_t status, float adjacentTemp,
+                                       int32_t industry, float storeyHeight, float gradient,
+                                       int32_t buildingType, float* rMin, float* r,
+                                       float thisMinusNeighbour) override;
+    uint8_t CheckMinK_Ceiling_v2005(float k, float d, float tn, float rhn, float tw, float twMin,
+                                    int32_t status, float adjacentTemp, int32_t industry, float storeyHeight,
+                                    float gradient, int32_t buildingType, float* rMin, float* r,
+                                    float temperatureRange) override;
+    uint8_t CheckMinK_Floor_v2005(float k, float d, float tn, float rhn, float tw, float twMin,
+                                  int32_t status, float adjacentTemp, int32_t industry, float storeyHeight,
+                                  float gradient, int32_t buildingType, float* rMin, float* r,
+                                  float temperatureRange) override;
+    uint8_t CheckMinK_Roof(float k, float d, float tn, float rhn, float tw, float twMin, int32_t industry,
+                           float storeyHeight, float gradient, int32_t buildingType, float* rMin,
+                           float* r) override;
+    uint8_t CheckMinK_OutFloor(float k, float d, float tn, float rhn, float tw, float twMin, int32_t industry,
+                               float storeyHeight, float gradient, int32_t buildingType, float* rMin,
+                               float* r) override;
+    uint8_t CheckMinK_BlindStory(float k, float d, float ribHeight, float ribDistance, float tn, float rhn,
+                                 float tw, float twMin, int32_t industry, float storeyHeight, float gradient,
+                                 int32_t buildingType, float* rMin, float* r) override;
+    uint8_t CheckMinK_Ground(float k, int32_t groundType, float tn, float rhn, float tw, float twMin,
+                             int32_t industry, float storeyHeight, float gradient, int32_t buildingType,
+                             float* rMin, float* r) override;
+    uint8_t CheckMinK_FengWall(float k, float d, float tn, float rhn, float tw, float twMin, int32_t industry,
+                               float storeyHeight, float gradient, int32_t buildingType, float* rMin,
+                               float* r, int32_t gapWallType) override;
+    uint8_t CheckMinK_BasementWall(float k, float d, float recordK, float recordD, float tn, float rhn,
+                                   float tw, float twMin, int32_t industry, float storeyHeight,
+                                   float gradient, int32_t buildingType, float* rMin, float* r) override;
 
 private:
     // An output of n values rather than the 24 of an hourly array.
@@ -317,6 +355,7 @@ private:
     // The first n values: value i is Fill(call, output, i).
     void FillOutputN(RecordedCall& call, float* values, int n);
     double FillValue(const RecordedCall& call, int output, int hour) const;
+    static uint8_t Verdict(const float* rMin, const float* r) { return *r >= *rMin ? 1 : 0; }
 
     int m_outputsFilled = 0;
 };

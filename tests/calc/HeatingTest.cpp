@@ -28,6 +28,7 @@
 #include "model/CSkyWindow.h"
 #include "model/CStorey.h"
 
+#include <QRegularExpression>
 #include <cmath>
 #include <memory>
 
@@ -460,35 +461,62 @@ TEST_F(HeatingTest, EveryElementKindHandsTheLibraryItsArgumentsInPassOrder)
     auto plain = [&](const char* name, double area, double k, Args after) {
         return ExpectedCall{QLatin1String(name), Cat({{F(area), F(k)}, room, after, Tail()})};
     };
+    // The minimum thermal-resistance checks: K and D of the construction (3.5 for every layered
+    // one), the room's design state, its storey's height, the two output places.
+    const CRoom& roomElement = *dynamic_cast<CRoom*>(Room->LoadElement());
+    const Args climate = {F(kTn), F(roomElement.WinterHeatingRH), F(kTwn),
+                          F(m_weather.WinterLowestDesignDrybulbTemperature)};
+    const Args storey = {I(0), F(3), F(0.5), I(roomElement.BuildingType)};
+    auto check = [&](const char* name, Args before, Args after = {}) {
+        return ExpectedCall{QLatin1String(name), Cat({before, climate, storey, {OUT, OUT}, after})};
+    };
+    // A door's check reads its wall's minimum from the wall's check (call 2: sequence + 1).
+    const double wallRMin = 3;
     const std::vector<ExpectedCall> expected = {
         {QStringLiteral("GetTWN"), {F(kRange), F(kTwn), OUT}},
         // Door 2 m², two windows of 3 m², curtain wall 12.5 m².
         {QStringLiteral("SetRoomOpeningArea"), {F(20.5)}},
+        check("CheckMinK_OutWall", {F(0.5), F(3.5)}),
         wall(1, 15 - 2 - 6, 22.5),
-        opening(1, 2, 2.5, 1, 2, 1, 3, 6, 1, 22.5),
-        opening(1, 6, 3.0, 0, 0, 1, 3, 10, 3, 22.5),
+        {QStringLiteral("CheckMinK_OutDoor"), {F(wallRMin), F(2.5), OUT, OUT}},
+        opening(1, 2, 2.5, 1, 2, 1, 4, 6, 1, 22.5),
+        opening(1, 6, 3.0, 0, 0, 1, 4, 10, 3, 22.5),
+        check("CheckMinK_OutWall", {F(0.5), F(3.5)}),
         wall(5, 9, 0),
         indoor("GetHL_IndoorWindow_v2012", 2, 2.0, -3.5),
         indoor("GetHL_IndoorWindow_v2012", 1.5, 3.25, -3.5),
         indoor("GetHL_IndoorWindow_v2012", 1.5, 3.25, -3.5),
+        {QStringLiteral("CheckMinK_IndoorWall_v2005"),
+         Cat({{F(1.5), F(3.5)}, climate, {I(1), I(4), F(0)}, storey, {OUT, OUT, F(3.5)}})},
         indoor("GetHL_IndoorWall_v2012", 12 - 2 - 3, 1.5, 3.5),
+        {QStringLiteral("CheckMinK_Ceiling_v2005"),
+         Cat({{F(1.25), F(3.5)}, climate, {I(2), F(16)}, storey, {OUT, OUT, F(-2)}})},
         // The slab takes the room's area and the heated room above at 16 ℃.
         {QStringLiteral("GetHL_Ceiling_v2012"),
          Cat({{F(20), F(1.25), F(kTn), P, I(2), F(16)}, {I(0), F(3), F(0.5), OUT, F(-2)}, Tail()})},
+        {QStringLiteral("CheckMinK_Floor_v2005"),
+         Cat({{F(1.0), F(3.5)}, climate, {I(7), F(0)}, storey, {OUT, OUT, F(-1.5)}})},
         {QStringLiteral("GetHL_Floor_v2012"),
          Cat({{F(30), F(1.0), F(kTn), P, I(7), F(0)}, {I(0), F(3), F(0.5), OUT, F(-1.5)}, Tail()})},
         {QStringLiteral("GetHL_Skylight_Angle_v2012"),
          Cat({{F(1), F(4.0), F(kTn), P, I(3), F(60), I(0), F(3), F(0.5)}, exposure, {OUT, D(5)}, Tail()})},
+        check("CheckMinK_Roof", {F(0.75), F(3.5)}),
         {QStringLiteral("GetHL_Roof_Angle_v2012"),
          Cat({{F(19.5), F(0.75), I(3), F(60)}, room, exposure, {OUT, D(5)}, Tail()})},
+        check("CheckMinK_BlindStory", {F(0.875), F(3.5), F(0), F(0)}),
         plain("GetHL_BlindStory_v2012", 18, 0.875, Cat({exposure, {OUT}})),
         // The curtain wall counts itself among the walls with windows; it has no wall and no cracks.
         opening(7, 12.5, 2.25, 0, 0, 2, 0, 0, -1, 10),
         {QStringLiteral("GetHL_Skylight_Angle_v2012"),
          Cat({{F(6), F(3.375), F(kTn), P, I(5), F(15), I(0), F(3), F(0.5)}, exposure, {OUT, D(15)}, Tail()})},
+        // Ground and basement walls bring their construction record instead of K and D.
+        check("CheckMinK_Ground", {F(0.4375), I(0)}),
         plain("GetHL_Ground_v2012", 25, 0.4375, {OUT}),
+        check("CheckMinK_BasementWall", {F(0), F(0), F(0.6875), F(3.5)}),
         plain("GetHL_BasementWall_v2012", 15, 0.6875, {OUT}),
+        check("CheckMinK_OutFloor", {F(0.5625), F(3.5)}),
         plain("GetHL_OutFloor_v2012", 8, 0.5625, Cat({exposure, {OUT}})),
+        check("CheckMinK_FengWall", {F(1.125), F(3.5)}, {I(2)}),
         plain("GetHL_FengWall_v2012", 6, 1.125, {OUT, I(2)}),
         // Other loads: every value with a schedule of 1.0 at every hour, whatever the element's.
         {QStringLiteral("GetHL_Others"),
@@ -611,7 +639,11 @@ TEST_F(HeatingTest, TheDetailCallbackSeesEveryElementWithItsPartsAndLeavesTheRes
     };
     const auto withCallback = Calculate(m_library, collect);
     ASSERT_TRUE(withCallback->Ok) << m_calcHost.Messages.join(QLatin1Char('\n')).toStdString();
-    const QList<RecordedCall> calls = m_library.Calls;
+    // The resistance checks have no detail.
+    QList<RecordedCall> calls;
+    for (const RecordedCall& call : m_library.Calls)
+        if (!call.Name.startsWith(QLatin1String("CheckMinK_")))
+            calls << call;
 
     // Element after element, in the order of the passes; every element of the room is seen.
     const std::vector<int> types = {9,  11, 10, 9,  15, 14, 14, 13, 16, 21,
@@ -672,17 +704,19 @@ TEST_F(HeatingTest, FloorHeatingAndMissingNeighboursLeaveTheirElementsOut)
 
     const QStringList names = m_library.Names();
     for (const char* absent : {"GetHL_Floor_v2012", "GetHL_Ground_v2012", "GetHL_OutFloor_v2012",
-                               "GetHL_IndoorWindow_v2012", "GetHL_IndoorWall_v2012"})
+                               "GetHL_IndoorWindow_v2012", "GetHL_IndoorWall_v2012", "CheckMinK_Floor_v2005",
+                               "CheckMinK_Ground", "CheckMinK_OutFloor", "CheckMinK_IndoorWall_v2005"})
         EXPECT_FALSE(names.contains(QLatin1String(absent))) << absent;
-    for (const char* present : {"GetHL_Ceiling_v2012", "GetHL_BasementWall_v2012", "GetHL_FengWall_v2012"})
+    for (const char* present : {"GetHL_Ceiling_v2012", "GetHL_BasementWall_v2012", "GetHL_FengWall_v2012",
+                                "CheckMinK_Ceiling_v2005"})
         EXPECT_TRUE(names.contains(QLatin1String(present))) << present;
     for (int array : {5, 6, 7, 13, 14, 17, 19, 26, 27})
         EXPECT_EQ(run->Value(array), 0.0f) << array;
     EXPECT_NE(run->Value(12), 0.0f);
-    ASSERT_EQ(m_calcHost.OutputLines.size(), 1);
-    EXPECT_TRUE(m_calcHost.OutputLines[0].startsWith(QStringLiteral("0:[内墙]")))
-        << m_calcHost.OutputLines[0].toStdString();
-    EXPECT_TRUE(m_calcHost.OutputLines[0].endsWith(QStringLiteral("[找不到邻室]")));
+    const QStringList warnings = m_calcHost.OutputLines.filter(QRegularExpression(QStringLiteral("^0:")));
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("0:[内墙]"))) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].endsWith(QStringLiteral("[找不到邻室]")));
 }
 
 TEST_F(HeatingTest, WallsAndRoofsLoseTheirOpeningsAsTheSettingSays)
@@ -767,6 +801,8 @@ TEST_F(HeatingStepTest, MonthlyTypeCallsEveryElementOncePerMonthWithThatMonthsDe
     ASSERT_EQ(walls.size(), 24);
     ASSERT_EQ(openings.size(), 36);
     ASSERT_EQ(m_library.CallsOf(QStringLiteral("GetHL_Others")).size(), 12);
+    // Each wall is checked once, not once per month.
+    EXPECT_EQ(m_library.CallsOf(QStringLiteral("CheckMinK_OutWall")).size(), 2);
     for (int month = 0; month < 12; ++month) {
         SCOPED_TRACE(month);
         // The first wall's twelve months come first, each with its own month's row.
