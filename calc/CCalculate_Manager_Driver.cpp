@@ -37,13 +37,11 @@ int CCalculate_Manager::Calculate(CTreeItem* item, void* total)
     const int kind = BuildCalcStructure(item);
     if (CCalMsgOutput* progress = CCalMsgOutput::GetCurrent())
         progress->SetCalcMessage(QStringLiteral("正在计算负荷"));
-    const CCalculateHostBase* host = CCalculateHostBase::GetCurrent();
 
     for (const auto& building : m_buildings) {
         m_currentBuilding = building.get();
         for (const auto& storey : building->Storeys) {
-            m_currentStorey = storey.get();
-            m_storeyElevation = host && storey->Entry.Node ? host->GetElevation(*storey->Entry.Node) : 0.0;
+            EnterStorey(*storey);
             for (const auto& room : storey->Rooms) {
                 m_currentRoom = room.get();
                 ComputeElementArea(room->Entry);
@@ -95,4 +93,11 @@ void CCalculate_Manager::CalculatePumpAndPipeLoad(CCalculate_Building& building)
         return;
     }
     CalculatePumpAndPipeLoadOwn(building);
+}
+
+void CCalculate_Manager::EnterStorey(CCalculate_Storey& storey)
+{
+    m_currentStorey = &storey;
+    const CCalculateHostBase* host = CCalculateHostBase::GetCurrent();
+    m_storeyElevation = host && storey.Entry.Node ? host->GetElevation(*storey.Entry.Node) : 0.0;
 }

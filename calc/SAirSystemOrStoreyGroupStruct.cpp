@@ -1,0 +1,3 @@
+#include "calc/SAirSystemOrStoreyGroupStruct.h"
+
+SAirSystemOrStoreyGroupStruct::SAirSystemOrStoreyGroupStruct() = default;
