@@ -130,12 +130,12 @@ public:
     static void ApplyACWinterSolarSwitch(const ACDesignConditions& conditions, float* values24);
     // Adds summer24 to each summer destination when SummerCooling, winter24 to each winter
     // destination when WinterAC (null destinations are skipped).
-    static void AddACSeasonPair(const RoomCalcContext& context, float* summerDestination, const float* summer24,
-                                float* winterDestination, const float* winter24);
+    static void AddACSeasonPair(const RoomCalcContext& context, float* summerDestination,
+                                const float* summer24, float* winterDestination, const float* winter24);
     // The area of an element passed to the library: SelectArea(areaType, length, widthOrHeight,
     // area, the room's Area).
-    static double ACElementArea(const RoomCalcContext& context, int areaType, double length, double widthOrHeight,
-                                double area);
+    static double ACElementArea(const RoomCalcContext& context, int areaType, double length,
+                                double widthOrHeight, double area);
     // A wall's or roof's area less its openings when NetWallArea is set (never below 0).
     static double ACNetArea(const RoomCalcContext& context, double grossArea, double openingsArea);
     // Fan and duct temperature rise and enclosure moisture of the room (arrays 108, 109, 116-119).
@@ -146,10 +146,10 @@ public:
     // Detailed passes: outdoor air and internal loads.
     void CalculateACOutdoorAir(RoomCalcContext& context, const ACDesignConditions& conditions,
                                CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
-    void CalculateACPeople(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
-                           CCalculate_Result_IsACLoadCalculation& result);
-    void CalculateACLighting(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
-                             CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACPeople(RoomCalcContext& context, const ACDesignConditions& conditions,
+                           CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACLighting(RoomCalcContext& context, const ACDesignConditions& conditions,
+                             CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
     void CalculateACHeatingEquipment(RoomCalcContext& context, const ACDesignConditions& conditions,
                                      CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
     void CalculateACElectricEquipment(RoomCalcContext& context, const ACDesignConditions& conditions,
@@ -157,8 +157,8 @@ public:
     void CalculateACElectronicEquipment(RoomCalcContext& context, const ACDesignConditions& conditions,
                                         CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
     // Food with its chemical reaction.
-    void CalculateACFood(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
-                         CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACFood(RoomCalcContext& context, const ACDesignConditions& conditions,
+                         CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
     void CalculateACEvaporating(RoomCalcContext& context, const ACDesignConditions& conditions,
                                 CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
     void CalculateACInfiltration(RoomCalcContext& context, const ACDesignConditions& conditions,
@@ -171,26 +171,26 @@ public:
                                       CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
 
     // Detailed passes: floors, roofs, ground and inner envelope.
-    void CalculateACCeilings(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
-                             CCalculate_Result_IsACLoadCalculation& result);
-    void CalculateACFloors(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
-                           CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACCeilings(RoomCalcContext& context, const ACDesignConditions& conditions,
+                             CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACFloors(RoomCalcContext& context, const ACDesignConditions& conditions,
+                           CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
     void CalculateACBlindStoreys(RoomCalcContext& context, const ACDesignConditions& conditions,
                                  CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
     void CalculateACGlassRoofs(RoomCalcContext& context, const ACDesignConditions& conditions,
                                CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
-    void CalculateACGrounds(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
-                            CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACGrounds(RoomCalcContext& context, const ACDesignConditions& conditions,
+                            CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
     void CalculateACBasementWalls(RoomCalcContext& context, const ACDesignConditions& conditions,
                                   CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
     void CalculateACProjectionFloors(RoomCalcContext& context, const ACDesignConditions& conditions,
                                      CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
-    void CalculateACGapWalls(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
-                             CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACGapWalls(RoomCalcContext& context, const ACDesignConditions& conditions,
+                             CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
     void CalculateACInsideWalls(RoomCalcContext& context, const ACDesignConditions& conditions,
                                 CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
-    void CalculateACRoofs(RoomCalcContext& context, const ACDesignConditions& conditions, CCalculate_Room& room,
-                          CCalculate_Result_IsACLoadCalculation& result);
+    void CalculateACRoofs(RoomCalcContext& context, const ACDesignConditions& conditions,
+                          CCalculate_Room& room, CCalculate_Result_IsACLoadCalculation& result);
 
     // --- Air-conditioning loads by month and by day ----------------------------------------------
     // The values of one step (a month's design day or a day of the year), of one pass of the
@@ -282,6 +282,56 @@ public:
     bool GetAdjacentRoom(int kind, const CCalculate_Building* building, const CCalculate_Storey* storey,
                          CElementBase* element, const CTreeItem* item, double& temperature);
 
+    // --- Minimum thermal resistance -----------------------------------------------------------
+    // What a check reads beside K and D, at most one of the two: the element of an inside wall,
+    // ceiling, roof, attic, floor, projection floor or gap wall; the construction record of a
+    // ground or basement wall; neither for outside walls and doors.
+    struct CheckSubject
+    {
+        CElementBase* Element = nullptr;
+        const class CMaterialBase* Record = nullptr;
+    };
+    // Checks one envelope element of kind 9, 11, 13, 16, 17, 19, 21, 22, 23, 24 or 29 of the room
+    // against its allowed minimum thermal resistance through the calculation library and writes
+    // the verdict into message category 4. k and d: the construction's winter K (W/(m²·℃)) and
+    // thermal inertia. rMin receives the allowed minimum and r the element's resistance
+    // (m²·℃/W); for an outside door rMin brings in the minimum of its wall. name: the element's
+    // construction name shown in the line. True when the element conforms, and for a ground whose
+    // K_W is not positive (after a warning box, no line); false when it does not conform, for an
+    // inside wall, ceiling or floor whose heated adjacent room is missing (warned in category 0,
+    // no line) and for any other kind (no line). A missing element or record of the kind raises.
+    bool CheckMinResistance(int kind, const CCalculate_Building& building, const CCalculate_Storey& storey,
+                            CCalculate_Room& room, const CheckSubject& subject, double k, double d,
+                            float& rMin, float& r, const QString& name);
+    // The command "传热阻校核": checks the one element of the item (an outside wall or door, inside
+    // wall, roof, attic, floor, ground, projection floor, gap wall or basement wall whose room the
+    // operating scheme keeps) into category 4; writes nothing for any other item. An outside door
+    // takes the minimum of its wall, worked out by the library without a line of its own.
+    void CheckMinThermalResistance(CTreeItem* item);
+
+    // --- Air systems and the condition-analysis file -------------------------------------------
+    // Calculates every room of the structure (built beforehand from the whole project) that names
+    // an air system and writes the condition-analysis file (GBK, CR LF): the project's outdoor
+    // design states, then per primary-air and outdoor-air system its rooms' design states and peak
+    // loads. The rooms keep their results. Needs the current result pool, project parameters and
+    // project weather. False, and no file (an existing one is left as it was), when the user
+    // stopped, a room failed, no room names a system or the file cannot be written.
+    bool ExportConditionAnalysisFile(const QString& path);
+    // --- Load summary ----------------------------------------------------------------------------
+    // Calculates the item under the current design type and writes its load totals into message
+    // category 3 (below the header line the command has written): for the node's kind the peaks,
+    // peak hours and indexes (W/m^2, also in a kcal/h project) of the design type, one block per
+    // month or day for the monthly and daily types. A run that ended early prints the estimates'
+    // partial values, the step types' labels only, and nothing else. A design type outside 0..8 or
+    // no item prints nothing. The run's result is freed also when an exception passes.
+    void OutputLoadSummary(CTreeItem* item);
+    // The lines of one day of air-conditioning (heating) loads for the node kind: kinds 0..3 the
+    // totals and every element kind, an element kind its own lines, any other kind none. The
+    // record's totals are computed first when it has none.
+    static void OutputStepLoadSummary(class CCalculate_Result_IsACLoadStepCalculation& result, int kind);
+    static void OutputHeatingLoadSummary(class CCalculate_Result_IsHeatingLoadStepCalculation& result,
+                                         int kind);
+
     // --- Text pages --------------------------------------------------------------------------
     // Appends the line to the last page; a new page is opened when there is none or the last
     // already holds more than 100 lines.
@@ -291,7 +341,14 @@ public:
     const QList<QStringList>& TextPages() const { return m_textPages; }
 
 private:
+    // The structure of the item and its ancestors alone (folders left out), the item's building,
+    // storey and room current. Returns the kind of the first node taken (-1 without one); entry
+    // receives that node's entry as placed in the structure, null when it is no element or was
+    // left out.
+    int BuildStructureToNode(CTreeItem* item, const CBaseData*& entry);
     void ClearCursor();
+    // Makes the storey current with its elevation, as the program places it.
+    void EnterStorey(CCalculate_Storey& storey);
     // The entries of the item and its ancestors that are not folders, topmost first, up to the
     // project (not taken); kind receives the code of the first one met, -1 without any.
     static std::vector<std::unique_ptr<CBaseData>> CollectAncestorEntries(CTreeItem* item, int& kind);

@@ -29,9 +29,10 @@ protected:
             CCalculate_Manager manager;
             manager.SetRoomEngine(engine);
             run.Kind = manager.Calculate(Item(node), total);
-            if (run.Kind >= 0)
+            if (run.Kind >= 0) {
                 for (const auto& building : manager.Buildings())
                     EXPECT_TRUE(building->Storeys.empty()) << "the run consumes the structure";
+            }
         }
         run.Total = LoadOf(total);
         FreeResultByType(total);

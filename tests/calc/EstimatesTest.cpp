@@ -755,8 +755,9 @@ TEST_F(EstimatesTest, IntelligentEstimateRunsInsideTheRoomCalculation)
         }
         const auto& loads = *static_cast<CCalculate_Result_IsACLoadIntelligentEstimation*>(total);
         EXPECT_EQ(m_calcHost.Messages, c.messages);
-        if (c.kind > 0)
+        if (c.kind > 0) {
             EXPECT_GT(loads.Hourly[0][12], 0.0f) << "the room's loads reach the total";
+        }
         FreeResultByType(total);
     }
 }
