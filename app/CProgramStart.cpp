@@ -1,11 +1,19 @@
 #include "app/CProgramStart.h"
 
+#include "app/controls/CWaitNoteWindow.h"
 #include "calc/forms/TMsgOutputForm.h"
 #include "climate/CLIB_WeatherParameter.h"
+#include "model/CElementManage.h"
+#include "model/CMaterialParamNameList.h"
+#include "model/CNodeClipboard.h"
+#include "model/CRoomOccupationCache.h"
+#include "model/CTreeView2DB.h"
 #include "model/TDM_Project.h"
 #include "model/TDM_SysParam.h"
+#include "model/TInitalizationManage.h"
 #include "platform/core/CTool.h"
 #include "platform/core/CToolDialogsBase.h"
+#include "project/CSystemGlobalData.h"
 #include "report/forms/TReportPreviewer.h"
 
 CProgramStart::CProgramStart(std::unique_ptr<CToolDialogsBase> dialogs)
@@ -15,21 +23,38 @@ CProgramStart::CProgramStart(std::unique_ptr<CToolDialogsBase> dialogs)
 
 CProgramStart::~CProgramStart()
 {
+    m_waitNotes.reset();
+    m_global.reset();
+    m_clipboard.reset();
+    m_tree.reset();
+    m_roomUses.reset();
+    m_names.reset();
+    m_defaults.reset();
     m_previewer.reset();
     m_weather.reset();
     m_project.reset();
+    m_registry.reset();
     m_sysParam.reset();
     m_tool.reset();
 }
 
-bool CProgramStart::Start()
+bool CProgramStart::Start(QWidget* mainWindow)
 {
     m_sysParam = std::make_unique<TDM_SysParam>();
     if (!m_sysParam->DataModuleCreate())
         return false;
+    m_registry = std::make_unique<CElementManage>();
+    m_registry->LoadElementTypes(m_sysParam->ElementBasePerformance);
     m_project = std::make_unique<TDM_Project>();
     m_weather = std::make_unique<CLIB_WeatherParameter>(&m_project->WeatherParameter);
     m_previewer = std::make_unique<TReportPreviewer>();
+    m_defaults = std::make_unique<TInitalizationManage>();
+    m_names = std::make_unique<CMaterialParamNameList>();
+    m_roomUses = std::make_unique<CRoomOccupationCache>();
+    m_tree = std::make_unique<CTreeView2DB>();
+    m_clipboard = std::make_unique<CNodeClipboard>();
+    m_global = std::make_unique<CSystemGlobalData>();
+    m_waitNotes = std::make_unique<CWaitNoteWindow>(mainWindow);
     TMsgOutputForm::Install();
     return true;
 }
