@@ -3,6 +3,8 @@
 #   ./run.sh        install what is missing, build, start the program
 #   ./run.sh test   install what is missing, build, run every test
 #   ./run.sh build  install what is missing, build only
+#   ./run.sh screenshot [picture.png]  picture of the main window with a calculated demonstration
+#                   project (tools/screenshot.sh; default build/screenshot/main-window.png)
 set -euo pipefail
 cd "$(dirname "$0")"
 SRC="$PWD"
@@ -49,6 +51,9 @@ case "$mode" in
     ctest --test-dir "$BUILD" --output-on-failure -j "$(nproc)"
     ;;
   build)
+    ;;
+  screenshot)
+    exec "$SRC/tools/screenshot.sh" "${@:2}"
     ;;
   run|*)
     exec "$BUILD/bin/didivov" "${@:2}"

@@ -299,8 +299,7 @@ TEST_F(RoomFrameTest, TheOutdoorWetBulbComesFromThePsychrometricLibrary)
     ASSERT_EQ(Dialogs().MessageBoxes.size(), 1);
     EXPECT_EQ(Dialogs().MessageBoxes[0].message, kWetBulbNotice);
 
-    ASSERT_TRUE(QFile::copy(GeneratedProgramFolder() + QStringLiteral("/librozadizo.so"),
-                            m_folder.File(QStringLiteral("librozadizo.so"))));
+    ASSERT_TRUE(m_folder.AddLibrary(QStringLiteral("librozadizo.so")));
     // 20 ℃ and 50 % at sea level: 13.7 ℃ wet bulb on the psychrometric chart.
     EXPECT_NEAR(manager.GetOutdoorWetBulb(), 13.7, 0.15);
     EXPECT_EQ(Dialogs().MessageBoxes.size(), 1);

@@ -20,7 +20,8 @@ CTestProgramFolder::CTestProgramFolder()
     QDirIterator it(from, QDir::Dirs | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         const QString folder = it.next();
-        QDirIterator files(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QDirIterator files(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                           QDirIterator::Subdirectories);
         QDir().mkpath(m_dir.path() + '/' + QDir(from).relativeFilePath(folder));
         while (files.hasNext()) {
             const QString file = files.next();
@@ -32,6 +33,11 @@ CTestProgramFolder::CTestProgramFolder()
         }
     }
     CProgramFolder::SetPath(m_dir.path());
+}
+
+bool CTestProgramFolder::AddLibrary(const QString& fileName) const
+{
+    return QFile::copy(GeneratedProgramFolder() + '/' + fileName, File(fileName));
 }
 
 CTestProgramFolder::~CTestProgramFolder()

@@ -11,6 +11,9 @@ public:
     ~CTestProgramFolder();
     QString Path() const { return m_dir.path() + '/'; }
     QString File(const QString& relative) const { return m_dir.path() + '/' + relative; }
+    // Copies a library the program loads by name ("librozadizo.so") from the generated folder;
+    // the copy leaves them out so that their absence can be tested.
+    bool AddLibrary(const QString& fileName) const;
 
 private:
     QTemporaryDir m_dir;

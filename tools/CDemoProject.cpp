@@ -1,0 +1,153 @@
+#include "tools/CDemoProject.h"
+
+#include "model/CElementManage.h"
+#include "model/CGround.h"
+#include "model/CMaterialParamNameList.h"
+#include "model/CNodeData.h"
+#include "model/COutsideWall.h"
+#include "model/COutsideWindow.h"
+#include "model/CRoof.h"
+#include "model/CRoom.h"
+#include "model/CRoomOccupationCache.h"
+#include "model/CStorey.h"
+#include "model/CTreeView2DB.h"
+#include "model/TDM_Project.h"
+#include "model/TDM_SysParam.h"
+#include "model/TInitalizationManage.h"
+#include "platform/core/CDbConnection.h"
+#include "platform/core/CDbQuery.h"
+#include "platform/core/CProgramFolder.h"
+#include "platform/core/CSQLStatement.h"
+#include "platform/core/CTool.h"
+#include "platform/core/CToolDialogsBase.h"
+#include "platform/core/Exception.h"
+#include "project/CSystemGlobalData.h"
+
+#include <QFile>
+
+namespace {
+constexpr int kPeople = 4;
+constexpr int kLighting = 5;
+constexpr int kElectric = 8;
+constexpr int kInfiltration = 27;
+constexpr double kStoreyHeight = 3.3;
+constexpr int kSouth = 1;
+constexpr int kNorth = 5;
+
+template <typename T, typename Edit> void EditElement(CNodeData* node, Edit edit)
+{
+    auto* element = dynamic_cast<T*>(node->LoadElement());
+    if (!element)
+        throw Exception(QStringLiteral("节点%1不是所需的元素").arg(node->Caption()));
+    edit(*element);
+    if (element->UpdateRecord() != 1)
+        throw Exception(QStringLiteral("元素%1未能写入").arg(node->Caption()));
+}
+
+CNodeData* MakeChild(CNodeData* parent, int type, const QString& name = QString())
+{
+    CNodeData* node = parent->CreateChild(type, name, nullptr, 0);
+    if (!node)
+        throw Exception(QStringLiteral("未能建立类型%1的元素").arg(type));
+    return node;
+}
+
+// The blank project has empty construction libraries; elements refer to record 1 of each kind.
+void CopyShippedConstructions(const QString& projectPath, const QString& sysDataPath)
+{
+    CDbConnection connection(QStringLiteral("DemoProjectLibraries"));
+    connection.Open(projectPath);
+    CDbQuery query(connection);
+    ExecQueryGuarded(query, CSQLStatement("ATTACH DATABASE ? AS shipped", {sysDataPath}));
+    QStringList tables;
+    OpenQueryGuarded(query,
+                     CSQLStatement("select s.name from shipped.sqlite_master s join main.sqlite_master m "
+                                   "on m.name = s.name where s.type = 'table' and s.name like '%\\_Lib' "
+                                   "escape '\\'"));
+    for (query.First(); !query.Eof(); query.Next())
+        tables << query.Field(0).toString();
+    query.Close();
+    for (const QString& table : tables)
+        ExecQueryGuarded(query, CSQLStatement(QStringLiteral("insert into main.%1 select * from shipped.%1 "
+                                                             "where ID not in (select ID from main.%1)")
+                                                  .arg(table)));
+    ExecQueryGuarded(query, CSQLStatement("DETACH DATABASE shipped"));
+    query.Close();
+    connection.Close();
+}
+
+void AddRoom(CNodeData* storey, const QString& name, int direction)
+{
+    CNodeData* room = MakeChild(storey, CRoom::TypeCode, name);
+    EditElement<CRoom>(room, [](CRoom& e) {
+        e.IsLWInputArea = 0;
+        e.Length = 6;
+        e.Width = 5;
+        e.Area = 30;
+        e.Height = kStoreyHeight;
+    });
+    CNodeData* wall = MakeChild(room, COutsideWall::TypeCode);
+    EditElement<COutsideWall>(wall, [direction](COutsideWall& e) {
+        e.Direction = direction;
+        e.IsLWInputArea = 0;
+        e.Length = 6;
+        e.Height = kStoreyHeight;
+    });
+    EditElement<COutsideWindow>(MakeChild(wall, COutsideWindow::TypeCode), [](COutsideWindow& e) {
+        e.IsLWInputArea = 0;
+        e.Length = 3;
+        e.Height = 1.8;
+        e.Quantity = 1;
+    });
+    EditElement<CRoof>(MakeChild(room, CRoof::TypeCode), [](CRoof& e) {
+        e.IsLWInputArea = 2; // the room's area
+        e.Direction = 0;
+        e.Obliquity = 0;
+    });
+    EditElement<CGround>(MakeChild(room, CGround::TypeCode), [](CGround& e) { e.IsLWInputArea = 2; });
+    for (int type : {kPeople, kLighting, kElectric, kInfiltration})
+        MakeChild(room, type);
+}
+
+} // namespace
+
+QString CDemoProject::BuildingCaption()
+{
+    return QStringLiteral("办公楼");
+}
+
+void CDemoProject::Write(const QString& path, int designType, std::unique_ptr<CToolDialogsBase> dialogs)
+{
+    if (QFile::exists(path) && !QFile::remove(path))
+        throw Exception(QStringLiteral("文件%1无法替换").arg(path));
+    if (!QFile::copy(CProgramFolder::Resolve(QStringLiteral("Project/ProjectModule.dat")), path))
+        throw Exception(QStringLiteral("空白工程未能复制到%1").arg(path));
+    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+
+    CTool tool(std::move(dialogs));
+    TDM_SysParam sysParam;
+    if (!sysParam.DataModuleCreate())
+        throw Exception(QStringLiteral("系统数据库未能打开"));
+    CopyShippedConstructions(path, sysParam.SysDataPath());
+
+    TDM_Project project;
+    CElementManage registry;
+    registry.LoadElementTypes(sysParam.ElementBasePerformance);
+    TInitalizationManage defaults;
+    CMaterialParamNameList names;
+    CRoomOccupationCache roomUses;
+    CTreeView2DB store; // no host: no view to fill
+    CSystemGlobalData global;
+    global.OpenProject(path);
+
+    CNodeData* building = MakeChild(&store.Root(), 1);
+    if (!building->RenameNode(BuildingCaption()))
+        throw Exception(QStringLiteral("大楼未能改名为%1").arg(BuildingCaption()));
+    CNodeData* storey = MakeChild(building, CStorey::TypeCode);
+    EditElement<CStorey>(storey, [](CStorey& e) { e.StoreyHeight = kStoreyHeight; });
+    AddRoom(storey, QStringLiteral("办公室"), kSouth);
+    AddRoom(storey, QStringLiteral("会议室"), kNorth);
+
+    global.SetDesignType(designType);
+    global.OpenProject(QString()); // saves and closes
+}

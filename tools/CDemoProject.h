@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+#include <memory>
+
+class CToolDialogsBase;
+
+// A small demonstration project written to a file: one office building of one storey with two
+// rooms facing south and north. Each room has an outside wall with a window, a roof, a ground slab,
+// people, lighting, electric equipment and infiltration with the default values of the program
+// folder; the project takes the shipped constructions into its own libraries and keeps the design
+// weather of the blank project.
+//
+// Write runs before the program's own objects exist: it builds and tears down the data modules,
+// the element registry and the tree store it needs, and leaves the program-wide slots empty.
+class CDemoProject
+{
+public:
+    // Caption of the building node.
+    static QString BuildingCaption();
+
+    // Creates (or replaces) the project file from the blank project of the program folder,
+    // stored with the design type; the dialogs answer what the data layer asks on the way.
+    // Raises Exception when a step fails.
+    static void Write(const QString& path, int designType, std::unique_ptr<CToolDialogsBase> dialogs);
+};

@@ -1,0 +1,139 @@
+// didivov_screenshot <picture.png> [<project.VLZ>]
+//
+// Writes the demonstration project, starts the program on it as "didivov <project>" does, chooses
+// the detailed air-conditioning calculation, runs "最大负荷" on the building and saves pictures of
+// the main window: <picture.png> after the run (tree, page and the filled load tab) and
+// <picture>-list.png of the screen while the load list window is open. Run it on a display (for
+// instance under xvfb-run); tools/screenshot.sh does that.
+#include "app/CProgramStart.h"
+#include "app/TVoro_Main.h"
+#include "app/controls/TViewMaxLoadForm.h"
+#include "model/CNodeData.h"
+#include "model/CTreeView2DB.h"
+#include "platform/core/CProgramFolder.h"
+#include "platform/core/Exception.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TToolDialogs.h"
+#include "project/CSystemGlobalData.h"
+#include "tools/CDemoProject.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+constexpr int kDetailedAC = 3;
+constexpr int kSimpleEstimate = 0;
+
+void Fail(const QString& message)
+{
+    std::fprintf(stderr, "didivov_screenshot: %s\n", qPrintable(message));
+}
+
+bool Save(const QPixmap& picture, const QString& path)
+{
+    if (picture.isNull() || !picture.save(path, "PNG")) {
+        Fail(QStringLiteral("cannot write %1").arg(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    return true;
+}
+
+// Runs the command on the building; while the load list window is open, the screen is taken and
+// the window closed, as its "确定" would.
+bool CalculateAndTakePictures(TVoro_Main& window, const QString& picture)
+{
+    QAction* detailed = window.Action(QStringLiteral("Action_ACLoadDetailedCalculation"));
+    QAction* maxLoad = window.Action(QStringLiteral("ToolButton1"));
+    if (!detailed || !maxLoad) {
+        Fail(QStringLiteral("the main window lacks its calculation commands"));
+        return false;
+    }
+    detailed->trigger();
+    CNodeData* building =
+        CTreeView2DB::Current().Root().FindNodeByCaption(1, CDemoProject::BuildingCaption());
+    if (!building || !building->TreeItem()) {
+        Fail(QStringLiteral("the tree does not show the building"));
+        return false;
+    }
+    window.MainTreeView()->Select(building->TreeItem());
+
+    const QString listPicture =
+        QFileInfo(picture).path() + '/' + QFileInfo(picture).completeBaseName() + QStringLiteral("-list.png");
+    bool listTaken = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* list = qobject_cast<TViewMaxLoadForm*>(QApplication::activeModalWidget());
+        if (!list || !list->isVisible())
+            return;
+        watcher.stop();
+        // Give the window manager-less display a moment to draw the window.
+        QTimer::singleShot(300, list, [&, list] {
+            listTaken = Save(QGuiApplication::primaryScreen()->grabWindow(0), listPicture);
+            list->accept();
+        });
+    });
+    watcher.start(20);
+    maxLoad->trigger();
+    watcher.stop();
+    QApplication::processEvents();
+    return Save(window.grab(), picture) && listTaken;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("didivov"));
+    app.setApplicationDisplayName(TVoro_Main::ProductCaption());
+    const QStringList arguments = app.arguments();
+    if (arguments.size() < 2) {
+        Fail(QStringLiteral("usage: didivov_screenshot <picture.png> [<project.VLZ>]"));
+        return 2;
+    }
+    const QString picture = QFileInfo(arguments.at(1)).absoluteFilePath();
+    const QString project = arguments.size() > 2
+                                ? QFileInfo(arguments.at(2)).absoluteFilePath()
+                                : QFileInfo(picture).path() + '/' + QStringLiteral("Demo.VLZ");
+    try {
+        CProgramFolder::SetPath(QStringLiteral(DIDIVOV_BIN_DIR));
+        QString error;
+        if (!CProgramFolder::PrepareWritable(error)) {
+            Fail(error);
+            return 1;
+        }
+        CDemoProject::Write(project, kSimpleEstimate, std::make_unique<TToolDialogs>());
+
+        CProgramStart start(std::make_unique<TToolDialogs>());
+        TVoro_Main window;
+        if (!start.Start())
+            return 1;
+        window.SetCommandLine({project});
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            window.setGeometry(screen->availableGeometry());
+        window.show();
+        if (!CSystemGlobalData::Current().IsProjectOpen()) {
+            Fail(QStringLiteral("the project did not open: %1").arg(project));
+            return 1;
+        }
+        int result = 1;
+        QTimer::singleShot(500, &window, [&] {
+            result = CalculateAndTakePictures(window, picture) ? 0 : 1;
+            window.close();
+            QApplication::quit();
+        });
+        app.exec();
+        std::printf("project: %s\n", qPrintable(QDir::toNativeSeparators(project)));
+        return result;
+    } catch (const Exception& e) {
+        Fail(e.Message());
+    } catch (const std::exception& e) {
+        Fail(QString::fromLocal8Bit(e.what()));
+    }
+    return 1;
+}
