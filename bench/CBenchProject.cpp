@@ -196,7 +196,9 @@ void CBenchProject::AddRoom(CNodeData* storey, int index, bool bottom, bool top)
     } else {
         EditElement<CFloor>(MakeChild(room, CFloor::TypeCode), [](CFloor& e) {
             e.IsLWInputArea = 2;
-            e.AdjacentRoomStatus = 1; // the office below
+            e.AdjacentRoomStatus = 1;         // the office below
+            e.AdjacentRoomStatus_Heating = 7; // heated alike: no difference across the slab
+            e.Temperature_Range = 0;
         });
     }
     if (top) {
@@ -208,7 +210,9 @@ void CBenchProject::AddRoom(CNodeData* storey, int index, bool bottom, bool top)
     } else {
         EditElement<CCeiling>(MakeChild(room, CCeiling::TypeCode), [](CCeiling& e) {
             e.IsLWInputArea = 2;
-            e.AdjacentRoomStatus = 1; // the office above
+            e.AdjacentRoomStatus = 1;         // the office above
+            e.AdjacentRoomStatus_Heating = 3; // heated alike: no difference across the slab
+            e.Temperature_Range = 0;
         });
     }
     // Loads of the room's use, taken by each element from the room above it.
