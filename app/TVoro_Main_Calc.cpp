@@ -197,13 +197,6 @@ void TVoro_Main::Action_RetailDesign_AirCaseExecute()
         return;
     const int loadType = chooser.ComboBox1->currentIndex();
 
-    // Looked up before the calculation objects exist, so that a missing program costs no run.
-    const QString programFolder = ConditionAnalysisFolder();
-    if (programFolder.isEmpty()) {
-        CTool::Current().ShowMessageBox(QStringLiteral("错误"), QStringLiteral("本机没有安装相关软件"), 6, 1);
-        return;
-    }
-
     CNodeDataBuffer nodeBuffer;
     CCalResultBuffer resultBuffer;
     CCalMsgOutput progress(QStringLiteral("正在计算负荷"), this);
@@ -211,6 +204,12 @@ void TVoro_Main::Action_RetailDesign_AirCaseExecute()
         QFileInfo(CSystemGlobalData::Current().ProjectFilePath()).absolutePath() + '/';
     const QString inputFile = projectFolder + QStringLiteral("system_id.txt");
     const QString answerFile = projectFolder + QStringLiteral("return_id.txt");
+
+    const QString programFolder = ConditionAnalysisFolder();
+    if (programFolder.isEmpty()) {
+        CTool::Current().ShowMessageBox(QStringLiteral("错误"), QStringLiteral("本机没有安装相关软件"), 6, 1);
+        return;
+    }
 
     CTreeItem* projectItem = m_treeView.TopItem(0);
     if (!projectItem)

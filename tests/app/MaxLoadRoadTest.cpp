@@ -342,7 +342,7 @@ TEST_F(ConditionAnalysisTest, MissingPartsAreReportedAndTheFileWrittenOnlyWhenIt
         bool fileWritten;
     } cases[] = {
         {"cancelled", -1, true, false, QString(), 0, false},
-        {"not installed", 0, false, false, QStringLiteral("错误|本机没有安装相关软件"), 0, false},
+        {"not installed", 0, false, false, QStringLiteral("错误|本机没有安装相关软件"), 1, false},
         {"no systems", 1, true, false, QStringLiteral("信息|您还没有完整地划分系统或者无法创建系统文件! "), 1,
          false},
         {"program missing", 2, true, true, QStringLiteral("错误|对不起，您的机器上没有安装此项功能!"), 1,
