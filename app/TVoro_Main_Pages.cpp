@@ -1,5 +1,6 @@
 #include "app/TNodeInfoPage.h"
 #include "app/TVoro_Main.h"
+#include "app/controls/CHistoryManage.h"
 
 #include "model/CElementManage.h"
 #include "model/CNodeData.h"
@@ -119,6 +120,7 @@ void TVoro_Main::TreeView1Change(CTreeItem* item)
     CommitCurrentEditor();
     ShowElementEditor(item);
     UpdateNodeActions(item);
+    CHistoryManage::Instance().Push(item);
 }
 
 void TVoro_Main::Action_RelativeCoordinateExecute(QAction* sender)

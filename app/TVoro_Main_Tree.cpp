@@ -373,11 +373,6 @@ void TVoro_Main::Action_DeleteExecute()
     item->Node()->DeleteNodeRows(true);
 }
 
-void TVoro_Main::Action_FindExecute()
-{
-    NotAvailable(QStringLiteral("查找"));
-}
-
 void TVoro_Main::Action_EnabledExecute()
 {
     CTreeItem* item = m_treeView.Selected();
@@ -433,11 +428,6 @@ void TVoro_Main::Action_ParentExecute()
 {
     if (CTreeItem* item = m_treeView.Selected(); item && item->Parent())
         m_treeView.Select(item->Parent());
-}
-
-void TVoro_Main::Action_ReViewExecute()
-{
-    NotAvailable(QStringLiteral("重显"));
 }
 
 void TVoro_Main::Action_ExpandExecute()

@@ -1,6 +1,7 @@
 #include "app/controls/TChangeNameForm.h"
 
 #include "app/controls/ModalResult.h"
+#include "app/controls/TBMPButton.h"
 #include "platform/core/CTool.h"
 
 #include <QGuiApplication>
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -22,9 +22,10 @@ TChangeNameForm::TChangeNameForm(QWidget* owner) : QDialog(owner)
     Label1 = new QLabel(QStringLiteral("请输入新名称："), this);
     NewName = new QLineEdit(this);
     NewName->setObjectName(QStringLiteral("NewName"));
-    BMPButton2 = new QPushButton(QStringLiteral("确定"), this);
-    BMPButton2->setDefault(true);
-    BMPButton1 = new QPushButton(QStringLiteral("取消"), this);
+    BMPButton2 = new TBMPButton(QStringLiteral("确定"), this);
+    BMPButton2->SetDefault(true);
+    BMPButton1 = new TBMPButton(QStringLiteral("取消"), this);
+    BMPButton1->SetCancel(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -36,8 +37,8 @@ TChangeNameForm::TChangeNameForm(QWidget* owner) : QDialog(owner)
     layout->addStretch();
     layout->addLayout(buttons);
 
-    connect(BMPButton2, &QPushButton::clicked, this, &TChangeNameForm::BMPButton2Click);
-    connect(BMPButton1, &QPushButton::clicked, this, &TChangeNameForm::BMPButton1Click);
+    connect(BMPButton2, &TBMPButton::OnClick, this, &TChangeNameForm::BMPButton2Click);
+    connect(BMPButton1, &TBMPButton::OnClick, this, &TChangeNameForm::BMPButton1Click);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -1,9 +1,10 @@
 #pragma once
+#include "app/controls/TBMPButton.h"
+
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The rename dialog "更名". The caller puts the current name into NewName, runs exec() and, on
 // mrOk, takes NewName's text (checking it itself: only an exactly empty text is refused here,
@@ -20,6 +21,6 @@ public:
 
     QLabel* Label1;
     QLineEdit* NewName;
-    QPushButton* BMPButton2;
-    QPushButton* BMPButton1;
+    TBMPButton* BMPButton2;
+    TBMPButton* BMPButton1;
 };

@@ -86,8 +86,9 @@ TEST_F(TreeCommandsTest, RenameKeepsTheOldNameWhenRefused)
         EXPECT_EQ(room->Caption(), QString::fromUtf8(c.expected));
         EXPECT_EQ(widgetItem->text(0), QString::fromUtf8(c.expected));
         EXPECT_EQ(m_dialogs->MessageBoxes.size(), c.refused ? 1 : 0);
-        if (c.refused)
+        if (c.refused) {
             EXPECT_EQ(m_dialogs->MessageBoxes.first().caption, QStringLiteral("更名失败"));
+        }
     }
     EXPECT_EQ(m_window->PathCaption(), QStringLiteral("大楼1~楼层1~会议室"));
 }
