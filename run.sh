@@ -56,6 +56,10 @@ case "$mode" in
     exec "$SRC/tools/screenshot.sh" "${@:2}"
     ;;
   run|*)
+    # Without a project named, the demonstration project the build wrote into the program folder.
+    if [ $# -le 1 ] && [ -f "$BUILD/bin/User/示例工程/示例工程.VLZ" ]; then
+      exec "$BUILD/bin/didivov" "$BUILD/bin/User/示例工程/示例工程.VLZ"
+    fi
     exec "$BUILD/bin/didivov" "${@:2}"
     ;;
 esac

@@ -98,6 +98,7 @@ TVoro_Main::TVoro_Main(QWidget* parent) : QMainWindow(parent)
     resize(1280, 720);
     FormCreate();
     CreateCalculateHost();
+    CreateCustomHint();
 }
 
 TVoro_Main::~TVoro_Main()
@@ -128,6 +129,19 @@ QString TVoro_Main::JoinCommandLine(const QStringList& parameters)
 bool TVoro_Main::NeedsNewWeatherWarning(int storedVersion)
 {
     return storedVersion != -1 && storedVersion <= kLastOldWeatherVersion;
+}
+
+void TVoro_Main::WarnAboutOldWeather(int storedVersion)
+{
+    if (!NeedsNewWeatherWarning(storedVersion))
+        return;
+    CTool::Current().ShowMessageBox(
+        QStringLiteral("警告"),
+        QStringLiteral(
+            "《民用建筑供暖通风与空气调节设计规范》(GB50736-2012)已于2012年10月1日起正式执行，"
+            "新的气象资料已经随规范发行\n\n建议您在工程中使用新的气象数据，以确保负荷计算的正确性。"),
+        6, 0);
+    Action_WeatherParamInputExecute();
 }
 
 // --- construction
@@ -190,6 +204,14 @@ void TVoro_Main::BuildLayout()
     m_treeWidget->viewport()->installEventFilter(this);
     m_treeWidget->installEventFilter(this);
     treeLayout->addWidget(m_treeWidget, 1);
+    m_searchScroll = new QScrollArea;
+    m_searchScroll->setObjectName(QStringLiteral("ScrollBox2"));
+    m_searchScroll->setFrameShape(QFrame::NoFrame);
+    m_searchPanel = new QWidget;
+    m_searchPanel->setObjectName(QStringLiteral("SearchPanel"));
+    m_searchScroll->setWidget(m_searchPanel);
+    CloseSearch();
+    treeLayout->addWidget(m_searchScroll);
 
     auto* calcBar = new QToolBar(QStringLiteral("负荷输出"));
     calcBar->setObjectName(QStringLiteral("ToolBar1"));
@@ -649,11 +671,13 @@ void TVoro_Main::ConnectCommands()
     on("Action_OpenProject", &TVoro_Main::Action_OpenProjectExecute);
     on("Action_Save", &TVoro_Main::Action_SaveExecute);
     on("Action_CloseProject", &TVoro_Main::Action_CloseProjectExecute);
+    on("Action_SaveAs", &TVoro_Main::Action_SaveAsExecute);
+    on("Action_XML", &TVoro_Main::Action_XMLExecute);
     on("Action_Exit", &TVoro_Main::Action_ExitExecute);
     on("Action_Help", &TVoro_Main::Action_HelpExecute);
     on("Action_About", &TVoro_Main::Action_AboutExecute);
-    for (const char* name : {"Action_SaveAs", "Action_XML", "Action_MakeCurrentProjectToModule",
-                             "Action_MergePrj", "Action_CloudRegister", "Action_CloudCal",
+    on("Action_MakeCurrentProjectToModule", &TVoro_Main::Action_MakeCurrentProjectToModuleExecute);
+    for (const char* name : {"Action_MergePrj", "Action_CloudRegister", "Action_CloudCal",
                              "Action_PlugManage", "act_savingmode", "act_balanceoutput", "btnseason_chart"}) {
         QAction* action = Action(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, [this, action] { NotAvailable(action->iconText()); });
@@ -790,15 +814,7 @@ void TVoro_Main::FormShow()
         return;
     int version = -1;
     global.OpenProject(fileName, version);
-    if (NeedsNewWeatherWarning(version)) {
-        CTool::Current().ShowMessageBox(
-            QStringLiteral("警告"),
-            QStringLiteral(
-                "《民用建筑供暖通风与空气调节设计规范》(GB50736-2012)已于2012年10月1日起正式执行，"
-                "新的气象资料已经随规范发行\n\n建议您在工程中使用新的气象数据，以确保负荷计算的正确性。"),
-            6, 0);
-        Action_WeatherParamInputExecute();
-    }
+    WarnAboutOldWeather(version);
 }
 
 void TVoro_Main::Action_ExitExecute()
@@ -832,32 +848,6 @@ void TVoro_Main::Action_AboutExecute()
 {
     TAbout about(this);
     about.exec();
-}
-
-void TVoro_Main::Action_NewProjectExecute()
-{
-    NotAvailable(QStringLiteral("新建工程"));
-}
-
-void TVoro_Main::Action_OpenProjectExecute()
-{
-    QString fileName;
-    if (!CTool::Current().GetOpenFileName(QStringLiteral("打开工程"), QStringLiteral("工程文件(*.VLZ *.vlz)"),
-                                          fileName))
-        return;
-    CommitCurrentEditor();
-    CSystemGlobalData::Current().OpenProject(fileName);
-}
-
-void TVoro_Main::Action_SaveExecute()
-{
-    CommitCurrentEditor();
-    CSystemGlobalData::Current().SaveProject();
-}
-
-void TVoro_Main::Action_CloseProjectExecute()
-{
-    CSystemGlobalData::Current().OpenProject(QString());
 }
 
 // --- commands into other subsystems
@@ -905,11 +895,6 @@ void TVoro_Main::Action_WorkScheduleExecute()
 void TVoro_Main::act_base_materialExecute()
 {
     NotAvailable(QStringLiteral("基础材料"));
-}
-
-void TVoro_Main::Action_ProjectSummaryExecute()
-{
-    NotAvailable(QStringLiteral("工程概况"));
 }
 
 void TVoro_Main::Action_GroupFloorExecute()
@@ -1072,10 +1057,6 @@ void TVoro_Main::ClearMessages()
 {
     CSysOutputManage::Instance().ClearOutput(SysOutputAll);
 }
-
-void TVoro_Main::CloseSearch() {}
-
-void TVoro_Main::ClearHistory() {}
 
 void TVoro_Main::SetCaption(const QString& caption)
 {

@@ -5,6 +5,7 @@
 #include "model/CTreeViewObserverBase.h"
 #include "project/CProjectLifecycleHostBase.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
@@ -22,7 +23,9 @@ class QSplitter;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TCustomHint;
 class TNodeInfoPage;
+class TSeachForm;
 class TSysOutputPanel;
 
 // The main window: the project tree on the left, the parameter area over the message panel on
@@ -51,6 +54,8 @@ public:
     // Whether a project that stored the schema version (-1 unknown) predates the weather data
     // published with GB50736-2012.
     static bool NeedsNewWeatherWarning(int storedVersion);
+    // The GB50736 notice and the weather input for a project of such a version.
+    void WarnAboutOldWeather(int storedVersion);
     // The command-line parameters opened as a project when the window is first shown.
     void SetCommandLine(const QStringList& parameters) { m_commandLine = parameters; }
 
@@ -61,10 +66,16 @@ public:
     void Action_ExitExecute();
     void Action_HelpExecute();
     void Action_AboutExecute();
+    // New project and templates (TVoro_Main_New.cpp)
     void Action_NewProjectExecute();
+    void Action_MakeCurrentProjectToModuleExecute();
+    // --- project commands (TVoro_Main_Project.cpp)
     void Action_OpenProjectExecute();
     void Action_SaveExecute();
+    void Action_SaveAsExecute();
     void Action_CloseProjectExecute();
+    void Action_ProjectSummaryExecute();
+    void Action_XMLExecute();
 
     // --- property pages and node-dependent actions
     void CommitCurrentEditor() override;
@@ -129,6 +140,8 @@ public:
     void Action_RetailDesign_AirCaseExecute();
     // Installs the program's calculation host for the window's lifetime (into m_calcHost).
     void CreateCalculateHost();
+    // Creates the hover hint of the project tree (into m_customHint).
+    void CreateCustomHint();
 
     // --- commands into other subsystems
     void Action_ParamInitExecute();
@@ -137,7 +150,6 @@ public:
     void Action_WeatherParamInputExecute();
     void Action_WorkScheduleExecute();
     void act_base_materialExecute();
-    void Action_ProjectSummaryExecute();
     void Action_GroupFloorExecute();
     void Action_AirSystemExecute(QAction* sender);
     void act_structure_reworkExecute();
@@ -189,6 +201,11 @@ public:
     bool HasAnnualWeather() override;
     void LoadEnergyCheckSettings() override;
     void FillCurrentBuildingActions() override;
+    // Until the operating-scheme editor exists the schemes are kept as the file held them, so
+    // that saving the project writes them back instead of losing them (TVoro_Main_Project.cpp).
+    void ClearRunSchemes() override;
+    bool LoadRunSchemeFile(const QString& fileName, QString& message) override;
+    void SaveRunSchemeFile(const QString& fileName) override;
     // The name of the current check building; empty when none is set or found.
     QString GetCurrentBuildingName() const;
 
@@ -207,6 +224,9 @@ public:
     QString StatusText(int panel) const;
     QToolBar* ElementToolBar() const { return m_elementBar; }
     bool IsRenaming() const { return m_renaming; }
+    // The open search panel (SeachForm); null when it is closed.
+    TSeachForm* SearchForm() const { return m_searchForm; }
+    TCustomHint* CustomHint() const { return m_customHint; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -269,8 +289,14 @@ private:
     TNodeInfoPage* m_infoPage = nullptr;
     QWidget* m_openPage = nullptr;
     TSysOutputPanel* m_messagePanel = nullptr;
+    QScrollArea* m_searchScroll = nullptr; // ScrollBox2
+    QWidget* m_searchPanel = nullptr;      // SearchPanel
+    TSeachForm* m_searchForm = nullptr;    // SeachForm
+    TCustomHint* m_customHint = nullptr;   // CustomHint
     QLabel* m_statusPanels[6] = {};
     QStringList m_commandLine;
+    // The operating-scheme file of the open project as read; null when it had none.
+    QByteArray m_runSchemes;
     // The energy-check settings of the open project (tbl_registry).
     int m_curBuildingId = -1;
     int m_stdTypeIndex = 0;

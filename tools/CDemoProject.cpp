@@ -24,6 +24,8 @@
 #include "project/CSystemGlobalData.h"
 
 #include <QFile>
+#include <QList>
+#include <functional>
 
 namespace {
 constexpr int kPeople = 4;
@@ -32,7 +34,10 @@ constexpr int kElectric = 8;
 constexpr int kInfiltration = 27;
 constexpr double kStoreyHeight = 3.3;
 constexpr int kSouth = 1;
+constexpr int kWest = 3;
 constexpr int kNorth = 5;
+constexpr int kEast = 7;
+constexpr int kOfficeStoreyUse = 1;
 
 template <typename T, typename Edit> void EditElement(CNodeData* node, Edit edit)
 {
@@ -116,7 +121,12 @@ QString CDemoProject::BuildingCaption()
     return QStringLiteral("办公楼");
 }
 
-void CDemoProject::Write(const QString& path, int designType, std::unique_ptr<CToolDialogsBase> dialogs)
+namespace {
+
+// Makes the project file from the blank project, lets build fill the tree below the root and
+// saves it with the design type.
+void WriteProject(const QString& path, int designType, std::unique_ptr<CToolDialogsBase> dialogs,
+                  const QString& projectName, const std::function<void(CNodeData& root)>& build)
 {
     if (QFile::exists(path) && !QFile::remove(path))
         throw Exception(QStringLiteral("文件%1无法替换").arg(path));
@@ -140,14 +150,127 @@ void CDemoProject::Write(const QString& path, int designType, std::unique_ptr<CT
     CSystemGlobalData global;
     global.OpenProject(path);
 
-    CNodeData* building = MakeChild(&store.Root(), 1);
-    if (!building->RenameNode(BuildingCaption()))
-        throw Exception(QStringLiteral("大楼未能改名为%1").arg(BuildingCaption()));
-    CNodeData* storey = MakeChild(building, CStorey::TypeCode);
-    EditElement<CStorey>(storey, [](CStorey& e) { e.StoreyHeight = kStoreyHeight; });
-    AddRoom(storey, QStringLiteral("办公室"), kSouth);
-    AddRoom(storey, QStringLiteral("会议室"), kNorth);
+    build(store.Root());
+    if (!projectName.isEmpty())
+        global.ProjectData().ProjectName = projectName;
 
     global.SetDesignType(designType);
     global.OpenProject(QString()); // saves and closes
+}
+
+// A child captioned exactly so (CreateChild numbers its names).
+CNodeData* MakeNamed(CNodeData* parent, int type, const QString& caption)
+{
+    CNodeData* node = MakeChild(parent, type);
+    if (!node->RenameNode(caption))
+        throw Exception(QStringLiteral("节点未能改名为%1").arg(caption));
+    return node;
+}
+
+CNodeData* MakeBuilding(CNodeData& root, const QString& caption)
+{
+    return MakeNamed(&root, 1, caption);
+}
+
+CNodeData* MakeStorey(CNodeData* building, const QString& caption)
+{
+    CNodeData* storey = MakeNamed(building, CStorey::TypeCode, caption);
+    EditElement<CStorey>(storey, [](CStorey& e) {
+        e.StoreyHeight = kStoreyHeight;
+        e.StoreyUse = kOfficeStoreyUse;
+    });
+    return storey;
+}
+
+struct SOfficeRoom
+{
+    const char* Name;
+    int Use; // room-use record
+    double Length, Width;
+    QList<int> Walls; // orientations of the outside walls, each along the room's length
+};
+
+void AddOfficeRoom(CNodeData* storey, const SOfficeRoom& plan, bool top, bool bottom)
+{
+    CNodeData* room = MakeNamed(storey, CRoom::TypeCode, QString::fromUtf8(plan.Name));
+    for (int direction : plan.Walls) {
+        CNodeData* wall = MakeChild(room, COutsideWall::TypeCode);
+        EditElement<COutsideWall>(wall, [&](COutsideWall& e) {
+            e.Direction = direction;
+            e.IsLWInputArea = 0;
+            e.Length = plan.Length;
+            e.Height = kStoreyHeight;
+        });
+        EditElement<COutsideWindow>(MakeChild(wall, COutsideWindow::TypeCode), [&](COutsideWindow& e) {
+            e.IsLWInputArea = 0;
+            e.Length = 1.5;
+            e.Height = 1.8;
+            e.Quantity = plan.Length >= 6 ? 2 : 1;
+        });
+    }
+    if (top)
+        EditElement<CRoof>(MakeChild(room, CRoof::TypeCode), [](CRoof& e) {
+            e.IsLWInputArea = 2; // the room's area
+            e.Direction = 0;
+            e.Obliquity = 0;
+        });
+    if (bottom)
+        EditElement<CGround>(MakeChild(room, CGround::TypeCode), [](CGround& e) { e.IsLWInputArea = 2; });
+    for (int type : {kPeople, kLighting, kElectric, kInfiltration})
+        MakeChild(room, type);
+    // The use sets the room's conditions and the loads of its people, lighting and equipment.
+    EditElement<CRoom>(room, [&](CRoom& e) {
+        e.IsLWInputArea = 0;
+        e.Length = plan.Length;
+        e.Width = plan.Width;
+        e.Area = plan.Length * plan.Width;
+        e.Height = kStoreyHeight;
+        if (!e.ApplyOccupation(plan.Use, false, QString()))
+            throw Exception(
+                QStringLiteral("房间%1未能采用用途%2").arg(QString::fromUtf8(plan.Name)).arg(plan.Use));
+    });
+}
+
+} // namespace
+
+void CDemoProject::Write(const QString& path, int designType, std::unique_ptr<CToolDialogsBase> dialogs)
+{
+    WriteProject(path, designType, std::move(dialogs), QString(), [](CNodeData& root) {
+        CNodeData* building = MakeBuilding(root, BuildingCaption());
+        CNodeData* storey = MakeChild(building, CStorey::TypeCode);
+        EditElement<CStorey>(storey, [](CStorey& e) { e.StoreyHeight = kStoreyHeight; });
+        AddRoom(storey, QStringLiteral("办公室"), kSouth);
+        AddRoom(storey, QStringLiteral("会议室"), kNorth);
+    });
+}
+
+QString CDemoProject::OfficeCaption()
+{
+    return QStringLiteral("示例办公楼");
+}
+
+void CDemoProject::WriteOffice(const QString& path, int designType, std::unique_ptr<CToolDialogsBase> dialogs)
+{
+    // Room uses: 1 办公室, 2 高档办公室、设计室, 3 会议室, 5 大堂、四季厅.
+    const SOfficeRoom ground[] = {
+        {"大堂", 5, 9, 6, {kSouth, kEast}},
+        {"办公室101", 1, 6, 6, {kSouth, kWest}},
+        {"会议室102", 3, 9, 5, {kNorth, kEast}},
+        {"办公室103", 1, 6, 5, {kNorth, kWest}},
+    };
+    const SOfficeRoom upper[] = {
+        {"办公室201", 1, 9, 6, {kSouth, kEast}},
+        {"设计室202", 2, 6, 6, {kSouth, kWest}},
+        {"会议室203", 3, 9, 5, {kNorth, kEast}},
+        {"办公室204", 1, 6, 5, {kNorth, kWest}},
+    };
+    WriteProject(path, designType, std::move(dialogs), QStringLiteral("示例工程"), [&](CNodeData& root) {
+        CNodeData* building = MakeBuilding(root, OfficeCaption());
+        CNodeData* first = MakeStorey(building, QStringLiteral("一层"));
+        for (const SOfficeRoom& room : ground)
+            AddOfficeRoom(first, room, false, true);
+        CNodeData* second = MakeStorey(building, QStringLiteral("二层"));
+        for (const SOfficeRoom& room : upper)
+            AddOfficeRoom(second, room, true, false);
+    });
 }

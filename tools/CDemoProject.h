@@ -4,7 +4,7 @@
 
 class CToolDialogsBase;
 
-// A small demonstration project written to a file: one office building of one storey with two
+// Small demonstration projects written to a file. Write: one office building of one storey with two
 // rooms facing south and north. Each room has an outside wall with a window, a roof, a ground slab,
 // people, lighting, electric equipment and infiltration with the default values of the program
 // folder; the project takes the shipped constructions into its own libraries and keeps the design
@@ -22,4 +22,13 @@ public:
     // stored with the design type; the dialogs answer what the data layer asks on the way.
     // Raises Exception when a step fails.
     static void Write(const QString& path, int designType, std::unique_ptr<CToolDialogsBase> dialogs);
+
+    // Caption of the building node of the office demonstration.
+    static QString OfficeCaption();
+    // The office demonstration shipped with the program: a two-storey office building in Beijing
+    // (the blank project's design weather) with offices, meeting rooms, a lobby and a design
+    // studio; outside walls face all four orientations, each with windows; the upper storey
+    // carries the roof, the lower one stands on the ground; every room has people, lighting and
+    // electric equipment after its use. Same contract as Write.
+    static void WriteOffice(const QString& path, int designType, std::unique_ptr<CToolDialogsBase> dialogs);
 };

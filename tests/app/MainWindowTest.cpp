@@ -209,7 +209,7 @@ TEST_F(MainWindowTest, CoordinateModeIsWrittenOnlyWhenTheModeChanges)
 TEST_F(MainWindowTest, CommandsWithoutTheirSubsystemTellTheUser)
 {
     ShowWindow();
-    for (const char* name : {"Action_NewProject", "Action_ParamInit", "Action_OutsidWall"}) {
+    for (const char* name : {"Action_ParamInit", "Action_OutsidWall"}) {
         SCOPED_TRACE(name);
         m_dialogs->MessageBoxes.clear();
         Trigger(name);
