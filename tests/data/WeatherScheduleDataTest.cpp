@@ -1,6 +1,7 @@
 #include "tests/data/GeneratedDatabase.h"
 
 #include "calclib/dizedozev.h"
+#include "platform/core/CDbQuery.h"
 
 #include <QSet>
 
@@ -456,6 +457,51 @@ TEST(WeatherScheduleData, RoomUsesCarryTheReferenceValues)
         EXPECT_EQ(db.Scalar("SELECT PeopleScheduleName FROM RoomOccupation WHERE Name = ?", {use}).toString(),
                   schedule)
             << use.toStdString();
+}
+
+// The quick and itemised estimates multiply these indexes by the area; every shipped use carries
+// them, its parts adding up to its totals.
+TEST(WeatherScheduleData, RoomAndStoreyUsesCarryLoadIndexesWhosePartsAddUp)
+{
+    for (const QString& file : {SysData, ProjectModule}) {
+        GeneratedDatabase db(file);
+        for (const QString table : {"RoomOccupation", "StoreyOccupation"}) {
+            const QString columns = "Name, TotalCoolIndex, EnclosureCoolIndex, PeopleCoolIndex, "
+                                    "OutsideAirCoolIndex, OthersCoolIndex, TotalHeatIndex, EnclosureHeatIndex, "
+                                    "PeopleHeatIndex, OutsideAirHeatIndex, PthersHeatIndex";
+            CDbQuery query(db.ConnectionName());
+            query.SetSQL(CSQLStatement(QString("SELECT %1 FROM %2").arg(columns, table)));
+            query.Open();
+            int rows = 0;
+            for (query.First(); !query.Eof(); query.Next(), ++rows) {
+                const std::string use = (file + ' ' + table + ' ' + query.Field(0).toString()).toStdString();
+                const auto value = [&](int i) { return query.Field(i).toDouble(); };
+                // Published estimate ranges reach from about 75 to 350 W/m2 of cooling.
+                EXPECT_GE(value(1), 75) << use;
+                EXPECT_LE(value(1), 350) << use;
+                EXPECT_NEAR(value(2) + value(3) + value(4) + value(5), value(1), 1e-9) << use;
+                for (int i : {2, 3, 4, 5})
+                    EXPECT_GT(value(i), 0) << use << " cooling part " << i;
+                EXPECT_GT(value(6), 0) << use;
+                EXPECT_NEAR(value(7) + value(8) + value(9) + value(10), value(6), 1e-9) << use;
+                EXPECT_GT(value(7), 0) << use << " envelope heating";
+                EXPECT_GT(value(9), 0) << use << " outdoor-air heating";
+                // Internal gains are not credited against a heating load.
+                EXPECT_EQ(value(8), 0) << use;
+                EXPECT_EQ(value(10), 0) << use;
+            }
+            EXPECT_GT(rows, 0) << file.toStdString() << ' ' << table.toStdString();
+        }
+    }
+    // The office: the middle of the handbook's 办公 90~120 W/m2; envelope heating the middle of
+    // 办公楼、教室 58~81 W/m2; outdoor air 4 m3/(h.m2) heated by 30 K at 0.335 W.h/(m3.K).
+    GeneratedDatabase db(SysData);
+    const auto office = [&](const QString& column) {
+        return Real(db, QString("SELECT %1 FROM RoomOccupation WHERE Name = ?").arg(column), {"办公室"});
+    };
+    EXPECT_DOUBLE_EQ(office("TotalCoolIndex"), 105);
+    EXPECT_DOUBLE_EQ(office("EnclosureHeatIndex"), 69.5);
+    EXPECT_NEAR(office("OutsideAirHeatIndex"), 4 * 1.2 * 1.005 / 3.6 * 30, 0.5);
 }
 
 // The blank project starts on one location with the monthly data the weather form would derive.
