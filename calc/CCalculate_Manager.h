@@ -1,6 +1,7 @@
 #pragma once
 #include "calc/CCalculate_Building.h"
 #include "calc/CCalculate_MaterialManager.h"
+#include "calc/CEstimateIndexCheck.h"
 #include "calc/CRoomLoadEngineBase.h"
 #include "calc/RoomCalcContext.h"
 
@@ -65,7 +66,7 @@ public:
     // result object of the current design type; for the step types the first of its records).
     // Returns the selected node's kind as BuildCalcStructure does, or -1 when a room failed or the
     // user stopped the run (the room in hand is then not added). Hands the node's floor area to
-    // the index areas.
+    // the index areas. A completed estimate run warns of rooms whose load indexes are all 0.
     int Calculate(CTreeItem* item, void* total);
     // Design type 3 only: calculates the item into a fresh detailed cooling record and appends its
     // hourly table (FormatHourlyResultTable) to the lines, also after a failed or stopped run; any
@@ -380,6 +381,8 @@ private:
     CRoomLoadEngineBase* m_roomEngine = nullptr;
     CCalcLibraryBase* m_calcLibrary = nullptr;
     bool m_designContextApplied = false;
+    // Rooms of the estimate types whose indexes are all 0, reported when Calculate ends.
+    CEstimateIndexCheck m_indexCheck;
 
     // Positions of the previous hits, shared by every manager of the program.
     static inline int s_lastSchedule = -1;

@@ -76,6 +76,7 @@ int CCalculate_Manager::Calculate(CTreeItem* item, void* total)
         building->Clear();
     }
     CIndexArea::SetBuildingArea(kind == 0 ? areaSum : nodeArea);
+    m_indexCheck.Report();
     return kind;
 }
 

@@ -486,6 +486,7 @@ void CCalculate_Manager::CalculateACLoadSimpleEstimation(RoomCalcContext& contex
 {
     auto& result = *static_cast<CCalculate_Result_IsACLoadSimpleEstimation*>(room.Result);
     const CRoom& element = *context.Room;
+    m_indexCheck.AddRoom(0, context);
     if (context.SummerCooling) {
         result.Value[1] = static_cast<float>(element.TotalCoolIndex);
         result.Value[0] = static_cast<float>(element.TotalCoolIndex * element.Area);
@@ -503,6 +504,7 @@ void CCalculate_Manager::CalculateACLoadItemizedEstimation(RoomCalcContext& cont
     float* value = result.Value;
     const CRoom& element = *context.Room;
     const double area = element.Area;
+    m_indexCheck.AddRoom(1, context);
     // Each side: the four component indexes and their loads, then the total index as the sum of
     // the stored indexes, its load, and the indoor load without the outdoor air.
     if (context.SummerCooling) {
@@ -536,6 +538,7 @@ void CCalculate_Manager::CalculateACLoadItemizedEstimation(RoomCalcContext& cont
 
 void CCalculate_Manager::CalculateACLoadIntelligentEstimation(RoomCalcContext& context, CCalculate_Room& room)
 {
+    m_indexCheck.AddRoom(2, context);
     CIntelligentEstimate(*this, context, room).Run();
 }
 

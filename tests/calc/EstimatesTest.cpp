@@ -761,3 +761,82 @@ TEST_F(EstimatesTest, IntelligentEstimateRunsInsideTheRoomCalculation)
         FreeResultByType(total);
     }
 }
+
+// Rooms whose indexes are all 0 get an estimate of 0 (types 0 and 1) or one without its envelope
+// (type 2); the run says so in the warning category, naming the rooms or, when every room is
+// such, saying that all indexes are 0.
+TEST_F(EstimatesTest, RunWarnsOfRoomsWhoseLoadIndexesAreAllZero)
+{
+    CNodeData* const rooms[] = {R5, Loads, Devices};
+    const auto path = [this](const CNodeData* room) {
+        return QStringList{B2->Caption(), S3->Caption(), room->Caption()}.join(QLatin1Char('~'));
+    };
+    const auto roomLine = [&](const CNodeData* room, const QString& names, const QString& consequence) {
+        return QStringLiteral("0:房间[%1]的%2均为0，%3。").arg(path(room), names, consequence);
+    };
+    const QString totals = QStringLiteral("总冷指标和总热指标");
+    const QString parts = QStringLiteral("围护、人员、新风和其它冷热指标");
+    const QString zero = QStringLiteral("估算负荷为0");
+    struct SCase
+    {
+        const char* name;
+        int designType;
+        CNodeData* item;
+        std::function<void(CRoom&)> edit; // applied to Loads, or to every room
+        bool everyRoom;
+        QStringList expected;
+    };
+    const SCase cases[] = {
+        {"every room 0", 0, B2, [](CRoom&) {}, false,
+         {QStringLiteral("0:所有房间的%1均为0，%2。请在房间页输入负荷指标(W/m^2)，或选用带负荷指标的房间用途。")
+              .arg(totals, zero)}},
+        {"one room with a cooling index", 0, B2, [](CRoom& r) { r.TotalCoolIndex = 100; }, false,
+         {roomLine(R5, totals, zero), roomLine(Devices, totals, zero)}},
+        {"the heating index of a room that is not heated does not count", 0, B2,
+         [](CRoom& r) {
+             r.ACHRoomQuantity = 0;
+             r.TotalHeatIndex = 80;
+         },
+         false,
+         {QStringLiteral("0:所有房间的%1均为0，%2。请在房间页输入负荷指标(W/m^2)，或选用带负荷指标的房间用途。")
+              .arg(totals, zero)}},
+        {"itemised: one part is enough", 1, B2, [](CRoom& r) { r.PthersHeatIndex = 5; }, false,
+         {roomLine(R5, parts, zero), roomLine(Devices, parts, zero)}},
+        {"itemised: the totals are not read", 1, Loads, [](CRoom& r) { r.TotalCoolIndex = 100; }, false,
+         {roomLine(Loads, parts, zero)}},
+        {"intelligent: no envelope", 2, Devices, [](CRoom&) {}, false,
+         {roomLine(Devices, QStringLiteral("围护冷指标和围护热指标"), QStringLiteral("估算负荷不含围护结构负荷"))}},
+        {"every room with indexes", 0, B2, [](CRoom& r) { r.TotalCoolIndex = 100; }, true, {}},
+    };
+    for (const SCase& c : cases) {
+        SetDesignType(c.designType);
+        for (CNodeData* node : rooms) {
+            auto& room = Element<CRoom>(node);
+            room.ACRoomQuantity = 1;
+            room.ACHRoomQuantity = 1;
+            for (double* index : {&room.TotalCoolIndex, &room.TotalHeatIndex, &room.EnclosureCoolIndex,
+                                  &room.EnclosureHeatIndex, &room.PeopleCoolIndex, &room.PeopleHeatIndex,
+                                  &room.OutsideAirCoolIndex, &room.OutsideAirHeatIndex, &room.OthersCoolIndex,
+                                  &room.PthersHeatIndex})
+                *index = 0;
+            if (node == Loads || c.everyRoom)
+                c.edit(room);
+            ASSERT_EQ(room.UpdateRecord(), 1);
+        }
+        m_calcHost.OutputLines.clear();
+        CCalMsgOutput progress(QStringLiteral("负荷计算"), nullptr);
+        void* total = nullptr;
+        AllocResultByType(total);
+        {
+            CCalculate_Manager manager;
+            manager.SetCalcLibrary(&m_library);
+            EXPECT_GT(manager.Calculate(Item(c.item), total), 0) << c.name;
+        }
+        FreeResultByType(total);
+        QStringList warnings;
+        for (const QString& line : m_calcHost.OutputLines)
+            if (line.startsWith(QLatin1String("0:")))
+                warnings << line;
+        EXPECT_EQ(warnings, c.expected) << c.name;
+    }
+}
