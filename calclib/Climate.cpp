@@ -1,6 +1,6 @@
 // Weather and climate functions: design days (GB 50736-2012 §4.1), their annual course, pressures,
-// the winter/summer choice of the indoor state, clear-sky maxima, sunrise/sunset and the hourly
-// weather file.
+// the winter/summer choice of the indoor state, clear-sky maxima, sunrise/sunset and the daily
+// values of an hourly year.
 
 #include "calclib/CalcTables.h"
 #include "calclib/DesignContext.h"
@@ -12,10 +12,7 @@
 #include "calclib/dizedozev.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 
 namespace calclib {
 namespace {
@@ -23,9 +20,7 @@ namespace {
 using namespace tables;
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kYearHours = 8760;
 constexpr int kWeatherColumns = 7;
-constexpr int kWeatherFields = 6; // month, day, hour, dry bulb, wet bulb, global horizontal
 
 // Weight of the summer design value in month m (0 = January … 11): 0 in January, 1 in July.
 double MonthWeight(int m)
@@ -90,81 +85,6 @@ bool IsWinterDay(float p, float twi, float rhWinter, const float* db24, const fl
     const double indoor =
         psy::Enthalpy(ti, psy::HumidityRatioFromRh(ti, psy::RhPercent(rhWinter) / 100.0, pa));
     return outdoor < indoor;
-}
-
-// One line of the hourly weather file into buffer; false at the end of the file. Longer lines are
-// cut: the fields that matter come first, the rest is skipped.
-bool ReadLine(std::FILE* file, char* buffer, int size)
-{
-    if (!std::fgets(buffer, size, file))
-        return false;
-    if (!std::strchr(buffer, '\n')) {
-        int c;
-        while ((c = std::fgetc(file)) != EOF && c != '\n') {
-        }
-    }
-    return true;
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-// The first six blank- or tab-separated fields as finite numbers. from_chars ignores the locale the
-// program runs in (a decimal comma locale would break strtod).
-bool ParseWeatherLine(const char* line, double values[kWeatherFields])
-{
-    const char* p = line;
-    for (int i = 0; i < kWeatherFields; ++i) {
-        while (*p && IsBlank(*p))
-            ++p;
-        const char* end = p;
-        while (*end && !IsBlank(*end))
-            ++end;
-        if (end == p)
-            return false;
-        const char* first = (*p == '+' && end - p > 1) ? p + 1 : p;
-        double v = 0.0;
-        const auto [stop, ec] = std::from_chars(first, end, v);
-        if (ec != std::errc() || stop != end || !std::isfinite(v))
-            return false;
-        values[i] = v;
-        p = end;
-    }
-    return true;
-}
-
-int ReadWeatherFile(const char* path, float* out)
-{
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file)
-        return 0;
-    char line[1024];
-    int rows = 0;
-    while (rows < kYearHours && ReadLine(file, line, sizeof line)) {
-        const char* text = line;
-        if (rows == 0 && std::strncmp(text, "\xEF\xBB\xBF", 3) == 0)
-            text += 3;
-        double values[kWeatherFields];
-        if (!ParseWeatherLine(text, values))
-            break;
-        float* row = out + kWeatherColumns * rows;
-        for (int c = 0; c < kWeatherFields; ++c)
-            row[c] = static_cast<float>(values[c]);
-        ++rows;
-    }
-    std::fclose(file);
-    // Daily mean of the global irradiance over the day's rows that were read, in each of them.
-    for (int first = 0; first < rows; first += 24) {
-        const int count = std::min(24, rows - first);
-        double sum = 0.0;
-        for (int r = first; r < first + count; ++r)
-            sum += out[kWeatherColumns * r + 5];
-        for (int r = first; r < first + count; ++r)
-            out[kWeatherColumns * r + 6] = static_cast<float>(sum / count);
-    }
-    return rows;
 }
 
 } // namespace
@@ -322,16 +242,6 @@ void SunriseSunset(float latitude, float* sunrise365, float* sunset365)
     }
     Store(sunrise365, kDaysInYear, rise);
     Store(sunset365, kDaysInYear, set);
-}
-
-int32_t Get8760hData(const char* path, float* out8760x7)
-{
-    if (!out8760x7)
-        return 0;
-    std::fill(out8760x7, out8760x7 + kYearHours * kWeatherColumns, 0.0f);
-    if (!path || !*path)
-        return 0;
-    return ReadWeatherFile(path, out8760x7);
 }
 
 void GetAverageWD(const float* data8760x7, float* max365, float* mean365, float* min365)

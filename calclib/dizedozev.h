@@ -65,9 +65,36 @@ DIZEDOZEV_API void GetMaxSHG12(float latitude, float longitude, float timeZone, 
 // Sunrise and sunset of each day of the year, apparent solar time in hours.
 DIZEDOZEV_API void SunriseSunset(float latitude, float* sunrise365, float* sunset365);
 // Reads an hourly weather file into [8760][7]: 0 month, 1 day, 2 hour, 3 dry bulb, 4 wet bulb,
-// 5 global horizontal irradiance, 6 the day's mean of column 5. Returns the number of hours read;
-// rows after a missing or bad line are zeros.
+// 5 global horizontal irradiance, 6 the day's mean of column 5. Returns 8760 when the file is one
+// whole year as Read8760hData takes it; otherwise 0, and the table is all zeros.
 DIZEDOZEV_API int32_t Get8760hData(const char* path, float* out8760x7);
+// What Read8760hData finds wrong with an hourly weather file.
+enum WeatherFileFault
+{
+    WeatherFileWhole = 0,      // one whole year
+    WeatherFileUnreadable = 1, // no path, or the file cannot be opened
+    WeatherFileShort = 2,      // the file ends before the line
+    WeatherFileLong = 3,       // the line holds data after the last hour of the year
+    WeatherFileFields = 4,     // the line does not start with six numbers
+    WeatherFileTime = 5,       // month, day or hour are not those of the line
+    WeatherFileDryBulb = 6,    // dry bulb outside WeatherTemperatureMin..Max
+    WeatherFileWetBulb = 7,    // wet bulb below WeatherTemperatureMin or above the dry bulb
+    WeatherFileIrradiance = 8, // global horizontal outside 0..WeatherIrradianceMax
+};
+// Plausible values (℃, W/m²): temperatures measured on Earth lie within −90..60 ℃; an hour's global
+// horizontal irradiance stays near or below the extraterrestrial 1413 W/m² at perihelion, with
+// room left for cloud enhancement.
+constexpr int32_t WeatherTemperatureMin = -90;
+constexpr int32_t WeatherTemperatureMax = 60;
+constexpr int32_t WeatherIrradianceMax = 1500;
+// The hourly weather file ".qsw": line n (from 1) is hour n − 1 of a 365-day year starting on
+// 1 January at 0:00, its fields separated by blanks or tabs: 0 month 1..12, 1 day of the month,
+// 2 hour 0..23, 3 dry bulb ℃, 4 wet bulb ℃ (at most 0.2 K above the dry bulb, for rounding),
+// 5 global horizontal irradiance W/m²; further fields are ignored. A UTF-8 byte-order mark and
+// blank lines after the last hour are allowed. Returns the first fault and, in *line when given,
+// the line it concerns (0 for a whole year or an unreadable file). The table is filled as by
+// Get8760hData: the year when whole, zeros otherwise; a null table checks the file only.
+DIZEDOZEV_API int32_t Read8760hData(const char* path, float* out8760x7, int32_t* line);
 // Daily maximum, mean and minimum dry bulb (column 3) of an [8760][7] table.
 DIZEDOZEV_API void GetAverageWD(const float* data8760x7, float* max365, float* mean365, float* min365);
 // First hour with a factor above 0.001 and the hour after the last one; 0, 0 when none.

@@ -1,20 +1,19 @@
 #include "climate/CHourlyWeatherFile.h"
 
 #include "calclib/dizedozev.h"
-#include "platform/core/CSavepoint.h"
 #include "platform/core/CDbQuery.h"
+#include "platform/core/CSavepoint.h"
 #include "platform/core/CTool.h"
 #include "platform/core/Exception.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <vector>
 
 namespace {
 constexpr int kYearHours = 8760;
-constexpr int kColumns = 7;
 
 QByteArray ReadWhole(const QString& path)
 {
@@ -24,11 +23,21 @@ QByteArray ReadWhole(const QString& path)
     return file.readAll();
 }
 
-// The reason a file is not a whole year, or empty when it is one.
-QString CheckWholeYear(const QString& path)
+// "第n行有误：" and what is wrong, for a fault the library found on a line.
+QString LineFault(int line, const QString& what)
 {
-    std::vector<float> hours(kYearHours * kColumns);
-    return CHourlyWeatherFile::Read(path, hours.data());
+    return QStringLiteral("第%1行有误：%2").arg(line).arg(what);
+}
+
+// What line n should hold: hour n − 1 of a 365-day year from 1 January 0:00.
+QString ExpectedTime(int line)
+{
+    const int row = line - 1;
+    const QDate date = QDate(2001, 1, 1).addDays(row / 24); // a year without 29 February
+    return QStringLiteral("该行应为%1月%2日%3时的数据（全年8760行从1月1日0时起逐时排列，不含2月29日）。")
+        .arg(date.month())
+        .arg(date.day())
+        .arg(row % 24);
 }
 
 // Area and city of a file name A_B_C.qsw; false when the name has fewer than two "_".
@@ -49,19 +58,35 @@ bool SplitAreaCity(const QString& fileName, QString& area, QString& city)
 
 QString CHourlyWeatherFile::Read(const QString& path, float* out8760x7)
 {
-    const int hours = Get8760hData(QFile::encodeName(path).constData(), out8760x7);
-    if (hours >= kYearHours)
+    int32_t line = 0;
+    switch (Read8760hData(QFile::encodeName(path).constData(), out8760x7, &line)) {
+    case WeatherFileWhole:
         return QString();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("不能读取文件%1：%2").arg(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    const int lines = static_cast<int>(bytes.count('\n')) + (bytes.isEmpty() || bytes.endsWith('\n') ? 0 : 1);
-    if (hours < lines)
-        return QStringLiteral("第%1行有误：每行应依次为月、日、时、干球温度、湿球温度、水平面总辐射，"
-                              "以空格或制表符分隔。")
-            .arg(hours + 1);
-    return QStringLiteral("只有%1行逐时数据，全年应有8760行。").arg(hours);
+    case WeatherFileShort:
+        return QStringLiteral("只有%1行逐时数据，全年应有%2行。").arg(line - 1).arg(kYearHours);
+    case WeatherFileLong:
+        return LineFault(line, QStringLiteral("全年只有%1小时，第%1行之后不应再有数据。").arg(kYearHours));
+    case WeatherFileFields:
+        return LineFault(line, QStringLiteral("每行应依次为月、日、时、干球温度、湿球温度、水平面总辐射，"
+                                              "以空格或制表符分隔。"));
+    case WeatherFileTime:
+        return LineFault(line, ExpectedTime(line));
+    case WeatherFileDryBulb:
+        return LineFault(line, QStringLiteral("干球温度应在%1℃至%2℃之间。")
+                                   .arg(WeatherTemperatureMin)
+                                   .arg(WeatherTemperatureMax));
+    case WeatherFileWetBulb:
+        return LineFault(
+            line, QStringLiteral("湿球温度应不低于%1℃，且不高于干球温度。").arg(WeatherTemperatureMin));
+    case WeatherFileIrradiance:
+        return LineFault(line, QStringLiteral("水平面总辐射应在0至%1W/m²之间。").arg(WeatherIrradianceMax));
+    default: {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("不能读取文件%1：%2").arg(path, file.errorString());
+        return QStringLiteral("不能读取文件%1").arg(path);
+    }
+    }
 }
 
 bool CHourlyWeatherFile::Import()
@@ -71,7 +96,7 @@ bool CHourlyWeatherFile::Import()
     if (!tool.GetOpenFileName(QString(), QString::fromUtf8(Filter), path))
         return false;
     const QByteArray bytes = ReadWhole(path);
-    const QString problem = CheckWholeYear(path);
+    const QString problem = Read(path, nullptr);
     if (!problem.isEmpty()) {
         tool.ShowMessageBox(QStringLiteral("注意"),
                             QStringLiteral("文件%1不是全年逐时气象数据，不能导入：\n%2").arg(path, problem),
@@ -126,7 +151,7 @@ int CHourlyWeatherFile::ImportFolder(const QString& folder, CDbQuery& query)
         const CSQLStatement select(" select * From WeatherData where  Area = ? and City = ? ", {area, city});
         if (CTool::OpenQuery(query, select) <= 0)
             continue;
-        const QString problem = CheckWholeYear(entry.filePath());
+        const QString problem = Read(entry.filePath(), nullptr);
         if (!problem.isEmpty()) {
             refused << QStringLiteral("%1：%2").arg(entry.fileName(), problem);
             continue;

@@ -4,9 +4,10 @@
 
 class CDbQuery;
 
-// The annual hourly weather file ".qsw": one text line per hour of a 365-day year (8760 lines),
-// fields separated by blanks or tabs: month, day, hour, dry bulb ℃, wet bulb ℃, global horizontal
-// irradiance W/m²; further fields are ignored. A location stores the file's bytes unchanged as its
+// The annual hourly weather file ".qsw": one text line per hour of a 365-day year (8760 lines, the
+// first 1 January 0:00), fields separated by blanks or tabs: month, day, hour 0..23, dry bulb ℃,
+// wet bulb ℃, global horizontal irradiance W/m²; further fields are ignored. Only a whole ordered
+// year of plausible values is taken (see Read8760hData). A location stores the file's bytes unchanged as its
 // hourly data (column RIZARIR_WeatherData) and the file's name (RIZARIR_WeatherName).
 //
 // An object is the hourly data of the location the weather library editor shows, as its buttons
@@ -34,9 +35,9 @@ public:
     // "大小:%s字节" with the size in bytes; the editor shows it red while the size is 0.
     QString SizeText() const;
 
-    // Reads the hourly file at path through the calculation library into out[8760][7]. Empty when
-    // all 8760 hours were read; otherwise the reason, for the user (out then holds zeros after the
-    // last hour read).
+    // Reads the hourly file at path through the calculation library into out[8760][7] (null: only
+    // checks it). Empty when the file is one whole year; otherwise the reason for the user, with the
+    // line concerned, and out holds zeros.
     static QString Read(const QString& path, float* out8760x7);
 
     // Fills library rows from the ".qsw" files directly in the folder, all or nothing: a file named

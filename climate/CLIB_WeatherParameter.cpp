@@ -7,7 +7,7 @@
 #include "platform/core/Exception.h"
 
 #include <QDir>
-#include <QFile>
+#include <QTemporaryFile>
 #include <algorithm>
 
 namespace {
@@ -30,11 +30,6 @@ CDbQuery& CLIB_WeatherParameter::Query() const
     if (!m_dataSet)
         throw Exception(QStringLiteral("工程气象参数没有数据集"));
     return *m_dataSet;
-}
-
-QString CLIB_WeatherParameter::HourlyFileName()
-{
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("WeatherFile.qsw"));
 }
 
 void CLIB_WeatherParameter::Load()
@@ -139,27 +134,21 @@ void CLIB_WeatherParameter::Load8760hData()
         return;
     }
 
-    const QString fileName = HourlyFileName();
-    QFile::remove(fileName);
-    if (QFile::exists(fileName)) {
-        tool.ShowMessageBox(QStringLiteral("sorry"), QStringLiteral("不能删除临时文件!!!"), 6, 2);
+    // The library reads a path: the bytes pass through a file of this program alone, made under a
+    // name nobody can guess and removed when read, so neither another user nor a second running
+    // program can read, replace or block it.
+    const QString folder = QDir::tempPath();
+    QTemporaryFile file(QDir(folder).filePath(QStringLiteral("WeatherFile-XXXXXX.qsw")));
+    if (!file.open() || file.write(HourlyBlob) != HourlyBlob.size() || !file.flush()) {
+        tool.ShowMessageBox(QStringLiteral("sorry"),
+                            QStringLiteral("不能在临时文件夹%1中写入临时文件\n%2")
+                                .arg(QDir::toNativeSeparators(folder), file.errorString()),
+                            6, 2);
         return;
     }
-    {
-        QFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly) || file.write(HourlyBlob) != HourlyBlob.size() ||
-            !file.flush()) {
-            tool.ShowMessageBox(QStringLiteral("sorry"),
-                                QStringLiteral("不能写入临时文件%1\n%2").arg(fileName, file.errorString()), 6,
-                                2);
-            return;
-        }
-    }
 
-    const QString problem = CHourlyWeatherFile::Read(fileName, &HourlyData[0][0]);
+    const QString problem = CHourlyWeatherFile::Read(file.fileName(), &HourlyData[0][0]);
     if (!problem.isEmpty()) {
-        // Part of a year would pass for a whole one with zeros after it.
-        ClearHourlyData();
         tool.ShowMessageBox(QStringLiteral("注意"),
                             QStringLiteral("全年气象参数%1有误：\n%2").arg(RIZARIR_WeatherName, problem), 6,
                             0);

@@ -65,12 +65,10 @@ public:
     // Sunrise and sunset of every day; nothing while SunTimesComputed is set.
     void CalcSunriseSunset();
     // HourlyData and the daily arrays from HourlyBlob; nothing while HourlyDataLoaded is set.
-    // Without hourly data, or with data that are not a whole year, the user is told, the arrays
-    // are zeros and the flag stays 0.
+    // The library reads the bytes from a private temporary file, removed afterwards. Without
+    // hourly data, with data that are not a whole year, or when the temporary file cannot be
+    // written, the user is told, the arrays are zeros and the flag stays 0.
     void Load8760hData();
-
-    // The temporary file through which the library reads the hourly data.
-    static QString HourlyFileName();
 
 private:
     CDbQuery& Query() const;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -228,27 +229,43 @@ TEST(Climate, GetAverageWDGivesDailyMaxMeanMin)
 }
 
 // A synthetic year: every hour DB = −10 + 0.5·(row mod 97), WB = DB − 2.25, global horizontal
-// 50·(h − 6)·(18 − h) between 06:00 and 18:00. Daily sum 50·Σ_{k=1..11} k(12 − k) = 14300 W·h/m².
-// Written with a UTF-8 BOM, CR LF endings, tabs on odd rows, an ignored seventh field and no final
-// line break.
-TEST(Climate, Get8760hDataReadsTheHourlyFile)
+// 25·(h − 6)·(18 − h) between 06:00 and 18:00 (900 W/m² at noon). Daily sum
+// 25·Σ_{k=1..11} k(12 − k) = 7150 W·h/m².
+// Lines without their ends; tabs on odd rows and an ignored seventh field.
+namespace {
+std::vector<std::string> YearLines()
 {
     static const int kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    std::string text = "\xEF\xBB\xBF";
+    std::vector<std::string> lines;
     int row = 0;
     for (int m = 0; m < 12; ++m)
         for (int d = 1; d <= kDaysInMonth[m]; ++d)
             for (int h = 0; h < 24; ++h, ++row) {
                 const double db = -10.0 + 0.5 * (row % 97);
-                const double ghi = (h > 6 && h < 18) ? 50.0 * (h - 6) * (18 - h) : 0.0;
+                const double ghi = (h > 6 && h < 18) ? 25.0 * (h - 6) * (18 - h) : 0.0;
                 char line[128];
                 std::snprintf(line, sizeof line,
                               row % 2 ? "%d\t%d\t%d\t%.2f\t%.2f\t%.0f\t7.5" : "%d %d  %d %.2f %.2f %.0f",
                               m + 1, d, h, db, db - 2.25, ghi);
-                text += line;
-                if (row < 8759)
-                    text += "\r\n";
+                lines.push_back(line);
             }
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines, const char* end = "\n")
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + end;
+    return text;
+}
+} // namespace
+
+// Written with a UTF-8 BOM, CR LF endings and no final line break.
+TEST(Climate, Get8760hDataReadsTheHourlyFile)
+{
+    std::string text = "\xEF\xBB\xBF" + Joined(YearLines(), "\r\n");
+    text.resize(text.size() - 2);
     const std::string path = TempPath("climate_year.qsw");
     WriteFile(path, text);
 
@@ -261,8 +278,8 @@ TEST(Climate, Get8760hDataReadsTheHourlyFile)
         ASSERT_EQ(v[2], h) << r;
         ASSERT_EQ(v[3], db) << r;
         ASSERT_EQ(v[4], db - 2.25) << r;
-        ASSERT_EQ(v[5], (h > 6 && h < 18) ? 50.0 * (h - 6) * (18 - h) : 0.0) << r;
-        ASSERT_FLOAT_EQ(v[6], 14300.0f / 24.0f) << r;
+        ASSERT_EQ(v[5], (h > 6 && h < 18) ? 25.0 * (h - 6) * (18 - h) : 0.0) << r;
+        ASSERT_FLOAT_EQ(v[6], 7150.0f / 24.0f) << r;
     }
     EXPECT_EQ(out[0], 1.0f);
     EXPECT_EQ(out[1], 1.0f);
@@ -271,48 +288,78 @@ TEST(Climate, Get8760hDataReadsTheHourlyFile)
     for (int i = 8760 * 7; i < 8760 * 7 + 16; ++i)
         EXPECT_TRUE(std::isnan(out[i])) << "written past the table";
 
-    // A longer file is read up to the 8760th line and never past the table.
-    WriteFile(path, text + "\r\n1 1 0 1 1 1\r\n1 1 1 1 1 1\r\n");
-    out = Prefilled();
-    EXPECT_EQ(Get8760hData(path.c_str(), out.data()), 8760);
-    for (int i = 8760 * 7; i < 8760 * 7 + 16; ++i)
-        EXPECT_TRUE(std::isnan(out[i])) << "written past the table";
+    // Blank lines after the year are no data; a wet bulb within rounding of the dry bulb is real.
+    std::vector<std::string> lines = YearLines();
+    lines[99] = "1 5 3 -3.4 -3.3 0";
+    WriteFile(path, Joined(lines) + "\n  \r\n");
+    int32_t line = -1;
+    EXPECT_EQ(Read8760hData(path.c_str(), nullptr, &line), WeatherFileWhole);
+    EXPECT_EQ(line, 0);
     std::remove(path.c_str());
 }
 
-// 30 good hours with global horizontal 10·(h + 1), then a bad field: 30 hours are read, everything
-// after is zero. The daily mean is over the rows read: day 1 = 10·300/24 = 125, day 2 (six rows)
-// = 10·21/6 = 35.
-TEST(Climate, Get8760hDataStopsAtTheFirstBadLine)
+// Anything but one ordered year of plausible values is refused at its first faulty line, and the
+// table is all zeros: part of a year, a second year or a missing-value mark never reaches a load.
+TEST(Climate, Read8760hDataRefusesAllButOneYear)
 {
-    std::string good;
-    for (int r = 0; r < 30; ++r)
-        good += std::to_string(1) + " " + std::to_string(1 + r / 24) + " " + std::to_string(r % 24) +
-                " 5.5 3.5 " + std::to_string(10 * (r % 24 + 1)) + "\n";
-    const std::string path = TempPath("climate_truncated.qsw");
-    struct Case
+    const std::vector<std::string> year = YearLines();
+    const auto with = [&](int line, const std::string& text) {
+        std::vector<std::string> lines = year;
+        lines[line - 1] = text;
+        return Joined(lines);
+    };
+    std::vector<std::string> daysSwapped = year;
+    std::swap_ranges(daysSwapped.begin() + 24, daysSwapped.begin() + 48, daysSwapped.begin() + 48);
+    std::vector<std::string> hoursFromOne = year;
+    for (std::string& l : hoursFromOne) {
+        int m, d, h;
+        char rest[64];
+        std::sscanf(l.c_str(), "%d %d %d %63[^\n]", &m, &d, &h, rest);
+        l = std::to_string(m) + " " + std::to_string(d) + " " + std::to_string(h + 1) + " " + rest;
+    }
+    const struct
     {
         const char* name;
-        std::string tail;
-    } cases[] = {{"bad number", "1 2 6 abc 3.5 70\n1 2 7 5.5 3.5 80\n"},
-                 {"missing field", "1 2 6 5.5 3.5\n1 2 7 5.5 3.5 80\n"},
-                 {"trailing garbage", "1 2 6 5.5x 3.5 70\n"},
-                 {"blank line", "\n1 2 7 5.5 3.5 80\n"},
-                 {"end of file", ""}};
-    for (const Case& c : cases) {
-        WriteFile(path, good + c.tail);
+        std::string text;
+        int32_t fault, line;
+    } cases[] = {
+        {"empty", "", WeatherFileShort, 1},
+        {"one hour short", Joined(std::vector<std::string>(year.begin(), year.end() - 1)), WeatherFileShort,
+         8760},
+        {"two years", Joined(year) + Joined(year), WeatherFileLong, 8761},
+        {"one line after the year", Joined(year) + "\n1 1 0 1 1 1\n", WeatherFileLong, 8762},
+        {"a header line", "month day hour db wb ghi\n" + Joined(year), WeatherFileFields, 1},
+        {"a word for a number", with(300, "1 13 11 abc 1.0 0"), WeatherFileFields, 300},
+        {"trailing garbage", with(301, "1 13 12 5.5x 3.5 70"), WeatherFileFields, 301},
+        {"five fields", with(8760, "12 31 23 1.0 0.5"), WeatherFileFields, 8760},
+        {"a blank line", with(2, ""), WeatherFileFields, 2},
+        {"month 13", with(745, "13 1 0 5 3 0"), WeatherFileTime, 745},
+        {"day 3 before day 2", Joined(daysSwapped), WeatherFileTime, 25},
+        {"hours 1 to 24", Joined(hoursFromOne), WeatherFileTime, 1},
+        {"a fractional hour", with(3, "1 1 2.5 5 3 0"), WeatherFileTime, 3},
+        {"dry bulb -999", with(4000, "6 16 15 -999 -999 0"), WeatherFileDryBulb, 4000},
+        {"dry bulb 61", with(4001, "6 16 16 61 20 0"), WeatherFileDryBulb, 4001},
+        {"wet bulb -999", with(5000, "7 28 7 25.5 -999 150"), WeatherFileWetBulb, 5000},
+        {"wet bulb above dry bulb", with(5001, "7 28 8 25.5 26 150"), WeatherFileWetBulb, 5001},
+        {"negative irradiance", with(5002, "7 28 9 25.5 20 -1"), WeatherFileIrradiance, 5002},
+        {"irradiance above the sun's", with(5003, "7 28 10 25.5 20 1600"), WeatherFileIrradiance, 5003},
+    };
+    const std::string path = TempPath("climate_refused.qsw");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(path, c.text);
         std::vector<float> out = Prefilled();
-        EXPECT_EQ(Get8760hData(path.c_str(), out.data()), 30) << c.name;
-        EXPECT_EQ(out[7 * 29 + 3], 5.5f) << c.name;
-        EXPECT_FLOAT_EQ(out[7 * 0 + 6], 125.0f) << c.name;
-        EXPECT_FLOAT_EQ(out[7 * 29 + 6], 35.0f) << c.name;
-        for (int i = 7 * 30; i < 8760 * 7; ++i)
-            ASSERT_EQ(out[i], 0.0f) << c.name << " " << i;
+        int32_t line = -1;
+        EXPECT_EQ(Read8760hData(path.c_str(), out.data(), &line), c.fault);
+        EXPECT_EQ(line, c.line);
+        for (int i = 0; i < 8760 * 7; ++i)
+            ASSERT_EQ(out[i], 0.0f) << i;
+        for (int i = 8760 * 7; i < 8760 * 7 + 16; ++i)
+            ASSERT_TRUE(std::isnan(out[i])) << "written past the table";
+        out = Prefilled();
+        EXPECT_EQ(Get8760hData(path.c_str(), out.data()), 0);
+        EXPECT_EQ(out[7 * 10 + 3], 0.0f);
     }
-    // A header line is not data.
-    WriteFile(path, "month day hour db wb ghi\n" + good);
-    std::vector<float> out = Prefilled();
-    EXPECT_EQ(Get8760hData(path.c_str(), out.data()), 0);
     std::remove(path.c_str());
 }
 
@@ -323,6 +370,9 @@ TEST(Climate, Get8760hDataWithoutAFileGivesZeros)
         EXPECT_EQ(Get8760hData(path, out.data()), 0);
         for (int i = 0; i < 8760 * 7; ++i)
             ASSERT_EQ(out[i], 0.0f) << i;
+        int32_t line = -1;
+        EXPECT_EQ(Read8760hData(path, nullptr, &line), WeatherFileUnreadable);
+        EXPECT_EQ(line, 0);
     }
     EXPECT_EQ(Get8760hData("/nonexistent.qsw", nullptr), 0);
 }

@@ -77,10 +77,10 @@ TEST_F(HourlyWeatherFileTest, AYearImportsExportsUnchangedAndGivesItsOwnDailyMea
     EXPECT_FLOAT_EQ(m_weather.HourlyData[24 * 59 + 13][3] - m_weather.HourlyData[24 * 59 + 13][4], 3);
     EXPECT_NEAR(m_weather.HourlyData[24 * 59 + 12][5], 800, 1e-3);
 
-    // Computed once: a second call neither rewrites the temporary file nor changes the data.
-    ASSERT_TRUE(QFile::remove(CLIB_WeatherParameter::HourlyFileName()));
+    // Computed once: a second call reads nothing again.
+    m_weather.HourlyBlob = "changed";
     m_weather.Load8760hData();
-    EXPECT_FALSE(QFileInfo::exists(CLIB_WeatherParameter::HourlyFileName()));
+    EXPECT_TRUE(Dialogs().MessageBoxes.isEmpty());
     EXPECT_NEAR(m_weather.DailyMeanDryBulb[200], m_year.DailyMeanDryBulb[200], 1e-4);
 }
 
@@ -99,6 +99,20 @@ TEST_F(HourlyWeatherFileTest, ANonYearIsRefusedWithTheReason)
         {"five fields", ReplaceLine(m_year.Text, 8760, "12 31 23 1.0 0.5\r\n"), "第8760行有误"},
         {"an empty line", ReplaceLine(m_year.Text, 2, "\r\n"), "第2行有误"},
         {"not a number at all", ReplaceLine(m_year.Text, 1, "1 1 0 nan 1 0\n"), "第1行有误"},
+        {"two years", m_year.Text + m_year.Text, "第8761行有误：全年只有8760小时"},
+        {"month 13", ReplaceLine(m_year.Text, 745, "13 1 0 5.0 2.0 0\r\n"),
+         "第745行有误：该行应为2月1日0时的数据"},
+        {"hour 24 for 23", ReplaceLine(m_year.Text, 24, "1 1 24 5.0 2.0 0\r\n"),
+         "第24行有误：该行应为1月1日23时"},
+        {"dry bulb -999", ReplaceLine(m_year.Text, 4000, "6 16 15 -999 -999 0\r\n"),
+         "第4000行有误：干球温度应在-90℃至60℃之间"},
+        {"wet bulb -999", ReplaceLine(m_year.Text, 5000, "7 28 7 25.5 -999 150\r\n"),
+         "第5000行有误：湿球温度应不低于-90℃，且不高于干球温度"},
+        {"wet bulb above dry bulb", ReplaceLine(m_year.Text, 5001, "7 28 8 25.5 27 150\r\n"),
+         "第5001行有误：湿球"},
+        {"irradiance above the sun's", ReplaceLine(m_year.Text, 5002, "7 28 9 25.5 20 1600\r\n"),
+         "第5002行有误：水平面总辐射应在0至1500W/m²之间"},
+        {"blank lines after the year", m_year.Text + "\r\n\r\n", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -181,15 +195,43 @@ TEST_F(HourlyWeatherFileTest, WithoutHourlyDataOrTemporaryFileTheUserIsTold)
         EXPECT_EQ(m_weather.HourlyDataLoaded, 0);
     }
 
-    // A folder where the temporary file belongs cannot be deleted.
-    ASSERT_TRUE(QDir().mkpath(CLIB_WeatherParameter::HourlyFileName() + QStringLiteral("/inside")));
-    m_weather.HourlyBlob = MakeSyntheticYear().Text;
+    // A temporary folder that cannot take the file (a file in its place: tests may run as root).
+    const QString missing = WriteFile(QStringLiteral("not_a_folder"), "x");
+    qputenv("TMPDIR", missing.toLocal8Bit());
+    m_weather.HourlyBlob = m_year.Text;
     m_weather.Load8760hData();
     EXPECT_EQ(Dialogs().MessageBoxes.last().caption, QStringLiteral("sorry"));
-    EXPECT_EQ(Dialogs().MessageBoxes.last().message, QStringLiteral("不能删除临时文件!!!"));
+    EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("不能在临时文件夹%1中写入临时文件\n").arg(missing)))
+        << LastMessage().toStdString();
     EXPECT_EQ(Dialogs().MessageBoxes.last().icon, 2);
     EXPECT_EQ(m_weather.HourlyDataLoaded, 0);
     EXPECT_EQ(m_weather.HourlyData[5000][3], 0);
+}
+
+// The library reads the hourly data from a file: one under a name of this run alone, gone after the
+// read. What another user or a second running program has under the former fixed name
+// "WeatherFile.qsw" (here a folder, which cannot be removed) neither blocks the read nor is touched.
+TEST_F(HourlyWeatherFileTest, TheHourlyDataPassThroughAPrivateFileRemovedAfterUse)
+{
+    const QString tmp = m_temp.filePath(QStringLiteral("tmp"));
+    ASSERT_TRUE(QDir().mkpath(tmp + QStringLiteral("/WeatherFile.qsw/inside")));
+    qputenv("TMPDIR", tmp.toLocal8Bit());
+    m_weather.HourlyBlob = m_year.Text;
+    m_weather.Load8760hData();
+    EXPECT_TRUE(Dialogs().MessageBoxes.isEmpty()) << LastMessage().toStdString();
+    ASSERT_EQ(m_weather.HourlyDataLoaded, 1);
+    EXPECT_NEAR(m_weather.DailyMeanDryBulb[100], m_year.DailyMeanDryBulb[100], 1e-4);
+    EXPECT_EQ(QDir(tmp).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("WeatherFile.qsw")});
+    EXPECT_TRUE(QFileInfo(tmp + QStringLiteral("/WeatherFile.qsw/inside")).isDir());
+
+    // A refused year leaves nothing behind either.
+    m_weather.HourlyBlob = FirstLines(m_year.Text, 10);
+    m_weather.HourlyDataLoaded = 0;
+    m_weather.Load8760hData();
+    EXPECT_EQ(m_weather.HourlyDataLoaded, 0);
+    EXPECT_EQ(QDir(tmp).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("WeatherFile.qsw")});
 }
 
 TEST_F(HourlyWeatherFileTest, AFolderFillsTheLibraryRowsItsFileNamesName)
@@ -207,6 +249,7 @@ TEST_F(HourlyWeatherFileTest, AFolderFillsTheLibraryRowsItsFileNamesName)
     put(QStringLiteral("北京_北京.qsw"), "never read");
     put(QStringLiteral("a_上海_上海徐家汇.d.qsw"), shanghai);
     put(QStringLiteral("x_天津_天津.qsw"), FirstLines(m_year.Text, 10));
+    put(QStringLiteral("x_河北_石家庄.qsw"), m_year.Text + m_year.Text);
     put(QStringLiteral("x_重庆_重庆.txt"), m_year.Text);
     put(QStringLiteral("sub/x_重庆_重庆.qsw"), m_year.Text);
     put(QStringLiteral("x_无此_城市.qsw"), m_year.Text);
@@ -224,9 +267,12 @@ TEST_F(HourlyWeatherFileTest, AFolderFillsTheLibraryRowsItsFileNamesName)
     EXPECT_EQ(blob(1), std::make_pair(m_year.Text, QStringLiteral("any_北京_北京.qsw")));
     EXPECT_EQ(blob(68), std::make_pair(shanghai, QStringLiteral("a_上海_上海徐家汇.d.qsw")));
     EXPECT_TRUE(blob(2).first.isEmpty());   // 天津: ten hours only
+    EXPECT_TRUE(blob(4).first.isEmpty());   // 石家庄: two years
     EXPECT_TRUE(blob(195).first.isEmpty()); // 重庆: wrong suffix, or in a subfolder
     ASSERT_EQ(Dialogs().MessageBoxes.size(), 1);
     EXPECT_TRUE(Dialogs().MessageBoxes[0].message.contains(QStringLiteral("x_天津_天津.qsw")));
     EXPECT_TRUE(Dialogs().MessageBoxes[0].message.contains(QStringLiteral("只有10行")));
+    EXPECT_TRUE(
+        Dialogs().MessageBoxes[0].message.contains(QStringLiteral("x_河北_石家庄.qsw：第8761行有误")));
 }
 } // namespace

@@ -38,7 +38,7 @@ SSyntheticYear MakeSyntheticYear()
 
 WeatherFixture::WeatherFixture() : m_savedTmpDir(qgetenv("TMPDIR"))
 {
-    // Test processes run side by side; each keeps its own temporary hourly file.
+    // Test processes run side by side; each sees only its own temporary files.
     qputenv("TMPDIR", m_temp.path().toLocal8Bit());
 }
 
