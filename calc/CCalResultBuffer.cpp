@@ -7,7 +7,7 @@ CCalResultBuffer::CCalResultBuffer(int designType) : m_designType(designType) {}
 CCalResultBuffer::~CCalResultBuffer()
 {
     while (!m_spare.empty()) {
-        FreeResultByType(m_spare.back(), m_designType);
+        FreeResultByType(m_spare.back());
         m_spare.pop_back();
     }
 }
@@ -19,17 +19,19 @@ CCalResultBuffer* CCalResultBuffer::GetCurrent()
 
 void CCalResultBuffer::AcquireResult(void*& result)
 {
-    if (result) {
-        ResetResultByType(result, m_designType);
+    if (result && ResultDesignType(result) == m_designType) {
+        ResetResultByType(result);
         return;
     }
+    FreeResultByType(result);
+    result = nullptr;
     if (m_spare.empty()) {
         AllocResultByType(result, m_designType);
         return;
     }
     result = m_spare.front();
     m_spare.pop_front();
-    ResetResultByType(result, m_designType);
+    ResetResultByType(result);
 }
 
 void CCalResultBuffer::ReleaseResult(void* result)
@@ -37,8 +39,9 @@ void CCalResultBuffer::ReleaseResult(void* result)
     // A record given back twice would be handed to two holders and freed twice.
     if (!result || std::find(m_spare.begin(), m_spare.end(), result) != m_spare.end())
         return;
-    if (SpareCount() >= MaxSpare)
-        FreeResultByType(result, m_designType);
+    // A record of another design type would be handed out later as the wrong shape.
+    if (SpareCount() >= MaxSpare || ResultDesignType(result) != m_designType)
+        FreeResultByType(result);
     else
         m_spare.push_back(result);
 }

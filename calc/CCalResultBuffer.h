@@ -23,11 +23,12 @@ public:
     // The current pool, or null.
     static CCalResultBuffer* GetCurrent();
 
-    // Gives the holder a record in Reset state: its own record reset when it has one, else the
-    // spare given back longest ago, else a new one.
+    // Gives the holder a record in Reset state: its own record reset when it has one of the pool's
+    // design type (one of another type is freed), else the spare given back longest ago, else a
+    // new one.
     void AcquireResult(void*& result);
     // Takes a record back (the holder clears its pointer). Null, or a record already spare, is
-    // ignored.
+    // ignored; a record of another design type is freed.
     void ReleaseResult(void* result);
 
     int DesignType() const { return m_designType; }

@@ -254,12 +254,8 @@ void PostSummaryLine(const QString& text)
 class CSummaryResult
 {
 public:
-    explicit CSummaryResult(int designType) : m_designType(designType)
-    {
-        AllocResultByType(m_result, designType);
-        ResetResultByType(m_result, designType);
-    }
-    ~CSummaryResult() { FreeResultByType(m_result, m_designType); }
+    explicit CSummaryResult(int designType) { AllocResultByType(m_result, designType); }
+    ~CSummaryResult() { FreeResultByType(m_result); }
     CSummaryResult(const CSummaryResult&) = delete;
     CSummaryResult& operator=(const CSummaryResult&) = delete;
 
@@ -268,7 +264,6 @@ public:
 
 private:
     void* m_result = nullptr;
-    int m_designType;
 };
 
 template <typename Record> SSummaryValues ValuesOf(Record& record)

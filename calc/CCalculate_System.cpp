@@ -2,21 +2,16 @@
 
 #include "calc/CCalResultBuffer.h"
 #include "calc/CCalculate_Room.h"
-#include "calc/ResultByType.h"
+#include "calc/ResultHolder.h"
 
 CCalculate_System::CCalculate_System(const QString& name) : m_name(name)
 {
-    CCalResultBuffer& pool = CCalResultBuffer::Current();
-    m_designType = pool.DesignType();
-    pool.AcquireResult(m_result);
+    CCalResultBuffer::Current().AcquireResult(m_result);
 }
 
 CCalculate_System::~CCalculate_System()
 {
-    if (CCalResultBuffer* pool = CCalResultBuffer::GetCurrent(); pool && pool->DesignType() == m_designType)
-        pool->ReleaseResult(m_result);
-    else
-        FreeResultByType(m_result, m_designType);
+    ReturnHeldResult(m_result);
 }
 
 void CCalculate_System::AppendRoom(CCalculate_Room& room)

@@ -31,6 +31,5 @@ private:
     QString m_name;
     std::vector<CCalculate_Room*> m_rooms; // not owned
     void* m_result = nullptr;
-    int m_designType = -1;
     QString m_roomNames;
 };

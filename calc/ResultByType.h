@@ -6,8 +6,9 @@
 //   2 CCalculate_Result_IsACLoadIntelligentEstimation   3 CCalculate_Result_IsACLoadCalculation
 //   4 / 5 an array of 12 / 365 CCalculate_Result_IsACLoadStepCalculation (January, 1 January first)
 //   6 / 7 / 8 one / 12 / 365 CCalculate_Result_IsHeatingLoadStepCalculation
-// The design type must not change while records of a run exist: every operation below treats the
-// pointer as the shape of the design type it is given.
+// Every pointer comes from AllocResultByType, which keeps the design type it was made as beside the
+// records: freeing and resetting follow that type, so a record outliving a change of design type is
+// still freed as what it is. Adding and reading records still assume one design type per run.
 
 // The design type of the program-wide project parameters (0..8; the main window keeps it equal to
 // the current one); -1 when none are installed.
@@ -18,7 +19,9 @@ int ResultStepCount(int designType);
 // Stores a new record (or array) of the design type, zeroed and without totals, in the pointer;
 // a design type outside 0..8 leaves the pointer untouched.
 void AllocResultByType(void*& result, int designType = CurrentDesignType());
+// The design type the record was made as; -1 for null.
+int ResultDesignType(const void* result);
 // Reset of the record, or of each record of the array; nothing for null.
-void ResetResultByType(void* result, int designType = CurrentDesignType());
-// Deletes the record or the whole array; nothing for null or a design type outside 0..8.
-void FreeResultByType(void* result, int designType = CurrentDesignType());
+void ResetResultByType(void* result);
+// Deletes the record or the whole array as the type it was made as; nothing for null.
+void FreeResultByType(void* result);

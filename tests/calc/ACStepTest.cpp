@@ -467,9 +467,9 @@ TEST(ACDailyMerge, EachHourComesFromThePassThatNeedsConditioning)
         EXPECT_EQ(h[10][8], wall + air);
         EXPECT_EQ(h[0][8], std::max(wall, 0.0f) + std::max(air, 0.0f));
     }
-    FreeResultByType(winterPass, 5);
-    FreeResultByType(summerPass, 5);
-    FreeResultByType(roomDays, 5);
+    FreeResultByType(winterPass);
+    FreeResultByType(summerPass);
+    FreeResultByType(roomDays);
 }
 
 // The office room of the end-to-end test of the detailed calculation (one room in Beijing, 4 x 5

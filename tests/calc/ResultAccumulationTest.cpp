@@ -14,15 +14,14 @@ namespace {
 class Result
 {
 public:
-    explicit Result(int designType) : m_type(designType) { AllocResultByType(m_result, designType); }
-    ~Result() { FreeResultByType(m_result, m_type); }
+    explicit Result(int designType) { AllocResultByType(m_result, designType); }
+    ~Result() { FreeResultByType(m_result); }
     Result(const Result&) = delete;
     Result& operator=(const Result&) = delete;
     void* Get() const { return m_result; }
     template <typename Record> Record* As() const { return static_cast<Record*>(m_result); }
 
 private:
-    int m_type;
     void* m_result = nullptr;
 };
 
@@ -53,14 +52,15 @@ TEST(ResultByType, AllocationShapes)
     }
     days[364].Hourly[0][0] = 5;
     days[364].ComputeTotals();
-    ResetResultByType(daily.Get(), 5);
+    ResetResultByType(daily.Get());
     EXPECT_EQ(days[364].Hourly[0][0], 0);
     EXPECT_EQ(days[364].Totals->Value[0], 0);
 
     void* none = nullptr;
     AllocResultByType(none, 9);
     EXPECT_EQ(none, nullptr);
-    FreeResultByType(nullptr, 3);
+    FreeResultByType(nullptr);
+    EXPECT_EQ(ResultDesignType(nullptr), -1);
 }
 
 TEST(ResultAccumulation, EstimatesAddLoadsWhateverThePeakMode)

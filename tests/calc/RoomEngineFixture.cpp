@@ -35,15 +35,14 @@ void RoomEngineFixture::SetUp()
 
 void RoomEngineFixture::TearDown()
 {
-    if (m_total)
-        FreeResultByType(m_total);
+    FreeResultByType(m_total);
     CalcFixture::TearDown();
 }
 
 int RoomEngineFixture::Run(CNodeData* node, CCalcLibraryBase* library)
 {
-    if (m_total)
-        FreeResultByType(m_total);
+    FreeResultByType(m_total);
+    m_total = nullptr;
     AllocResultByType(m_total);
     CCalResultBuffer pool;
     CCalMsgOutput progress(QStringLiteral("正在计算最大负荷"), nullptr);

@@ -45,6 +45,26 @@ TEST(ResultPool, HolderWithARecordKeepsItAndTheSpareStays)
     pool.ReleaseResult(first);
 }
 
+TEST(ResultPool, RecordsOfAnotherDesignTypeAreFreedAsWhatTheyAre)
+{
+    // A holder keeps its daily record while the user switches to detailed cooling: the pool of
+    // the new run must neither reset nor pool it as a detailed record.
+    CCalResultBuffer pool(3);
+    void* held = nullptr;
+    AllocResultByType(held, 5);
+    EXPECT_EQ(ResultDesignType(held), 5);
+    pool.AcquireResult(held);
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(ResultDesignType(held), 3);
+
+    void* stale = nullptr;
+    AllocResultByType(stale, 8);
+    pool.ReleaseResult(stale);
+    EXPECT_EQ(pool.SpareCount(), 0);
+    pool.ReleaseResult(held);
+    EXPECT_EQ(pool.SpareCount(), 1);
+}
+
 TEST(ResultPool, KeepsAtMostOneHundredSpares)
 {
     CCalResultBuffer pool(8);
