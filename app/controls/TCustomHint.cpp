@@ -53,12 +53,15 @@ void TCustomHint::Attach(QTreeWidget* tree, ItemOf itemOf)
 {
     m_tree = tree;
     m_itemOf = std::move(itemOf);
-    tree->viewport()->installEventFilter(this);
+    m_viewport = tree->viewport();
+    m_viewport->installEventFilter(this);
 }
 
 bool TCustomHint::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_tree && watched == m_tree->viewport() && event->type() == QEvent::ToolTip) {
+    // The viewport is compared as it was attached: it still sends events while the tree around it is
+    // being destroyed, when the tree must not be asked anything.
+    if (m_viewport && watched == m_viewport && event->type() == QEvent::ToolTip) {
         ShowTreeHint(m_tree, m_tree->viewport()->mapFromGlobal(QCursor::pos()));
         return true; // the tree's standard tooltip is never shown
     }

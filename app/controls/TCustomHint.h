@@ -1,6 +1,7 @@
 #pragma once
 #include <QFrame>
 #include <QPoint>
+#include <QPointer>
 #include <functional>
 
 class CTreeItem;
@@ -44,6 +45,7 @@ protected:
 
 private:
     QTreeWidget* m_tree = nullptr;
+    QPointer<QObject> m_viewport;
     ItemOf m_itemOf;
     QLabel* m_label1 = nullptr;
     QLabel* m_image1 = nullptr;

@@ -14,19 +14,21 @@ public:
     {
         if (!s_current)
             throw Exception(QStringLiteral("程序对象%1尚未创建").arg(QString::fromLatin1(T::SlotName)));
-        return *s_current;
+        return static_cast<T&>(*s_current);
     }
 
 protected:
-    CCurrent() { s_current = static_cast<T*>(this); }
+    // The slot holds the base: T is not built yet here, nor any longer in the destructor, so the
+    // cast to T waits until someone asks for it.
+    CCurrent() { s_current = this; }
     ~CCurrent()
     {
-        if (s_current == static_cast<T*>(this))
+        if (s_current == this)
             s_current = nullptr;
     }
     CCurrent(const CCurrent&) = delete;
     CCurrent& operator=(const CCurrent&) = delete;
 
 private:
-    static inline T* s_current = nullptr;
+    static inline CCurrent* s_current = nullptr;
 };
