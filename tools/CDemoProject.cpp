@@ -1,5 +1,6 @@
 #include "tools/CDemoProject.h"
 
+#include "model/CElectronicEquipment.h"
 #include "model/CElementManage.h"
 #include "model/CGround.h"
 #include "model/CMaterialParamNameList.h"
@@ -23,6 +24,7 @@
 #include "platform/core/Exception.h"
 #include "project/CSystemGlobalData.h"
 
+#include <QDate>
 #include <QFile>
 #include <QList>
 #include <functional>
@@ -30,7 +32,7 @@
 namespace {
 constexpr int kPeople = 4;
 constexpr int kLighting = 5;
-constexpr int kElectric = 8;
+constexpr int kElectronic = 7;
 constexpr int kInfiltration = 27;
 constexpr double kStoreyHeight = 3.3;
 constexpr int kSouth = 1;
@@ -38,6 +40,10 @@ constexpr int kWest = 3;
 constexpr int kNorth = 5;
 constexpr int kEast = 7;
 constexpr int kOfficeStoreyUse = 1;
+// Electronic equipment of an office building, W/m² of floor (GB 50189), taken as the office
+// equipment method ("办公及电器设备") so that the density is the heat given to the room.
+constexpr double kOfficeEquipmentDensity = 15;
+constexpr int kOfficeEquipmentMethod = 3;
 
 template <typename T, typename Edit> void EditElement(CNodeData* node, Edit edit)
 {
@@ -55,6 +61,21 @@ CNodeData* MakeChild(CNodeData* parent, int type, const QString& name = QString(
     if (!node)
         throw Exception(QStringLiteral("未能建立类型%1的元素").arg(type));
     return node;
+}
+
+// A window opens by one sash of half its width over its full height; air leaks along the sash's
+// perimeter (m, per window).
+double SashCrackLength(double width, double height)
+{
+    return 2 * (width / 2 + height);
+}
+
+void AddOfficeEquipment(CNodeData* room)
+{
+    EditElement<CElectronicEquipment>(MakeChild(room, kElectronic), [](CElectronicEquipment& e) {
+        e.EleCatMethod = kOfficeEquipmentMethod;
+        e.PowerDensity = kOfficeEquipmentDensity;
+    });
 }
 
 // The blank project has empty construction libraries; elements refer to record 1 of each kind.
@@ -103,6 +124,7 @@ void AddRoom(CNodeData* storey, const QString& name, int direction)
         e.Length = 3;
         e.Height = 1.8;
         e.Quantity = 1;
+        e.ApertureLength = SashCrackLength(e.Length, e.Height);
     });
     EditElement<CRoof>(MakeChild(room, CRoof::TypeCode), [](CRoof& e) {
         e.IsLWInputArea = 2; // the room's area
@@ -110,8 +132,9 @@ void AddRoom(CNodeData* storey, const QString& name, int direction)
         e.Obliquity = 0;
     });
     EditElement<CGround>(MakeChild(room, CGround::TypeCode), [](CGround& e) { e.IsLWInputArea = 2; });
-    for (int type : {kPeople, kLighting, kElectric, kInfiltration})
+    for (int type : {kPeople, kLighting, kInfiltration})
         MakeChild(room, type);
+    AddOfficeEquipment(room);
 }
 
 } // namespace
@@ -153,6 +176,7 @@ void WriteProject(const QString& path, int designType, std::unique_ptr<CToolDial
     build(store.Root());
     if (!projectName.isEmpty())
         global.ProjectData().ProjectName = projectName;
+    global.ProjectData().DesignDate = QDate::currentDate();
 
     global.SetDesignType(designType);
     global.OpenProject(QString()); // saves and closes
@@ -206,6 +230,7 @@ void AddOfficeRoom(CNodeData* storey, const SOfficeRoom& plan, bool top, bool bo
             e.Length = 1.5;
             e.Height = 1.8;
             e.Quantity = plan.Length >= 6 ? 2 : 1;
+            e.ApertureLength = SashCrackLength(e.Length, e.Height);
         });
     }
     if (top)
@@ -216,8 +241,9 @@ void AddOfficeRoom(CNodeData* storey, const SOfficeRoom& plan, bool top, bool bo
         });
     if (bottom)
         EditElement<CGround>(MakeChild(room, CGround::TypeCode), [](CGround& e) { e.IsLWInputArea = 2; });
-    for (int type : {kPeople, kLighting, kElectric, kInfiltration})
+    for (int type : {kPeople, kLighting, kInfiltration})
         MakeChild(room, type);
+    AddOfficeEquipment(room);
     // The use sets the room's conditions and the loads of its people, lighting and equipment.
     EditElement<CRoom>(room, [&](CRoom& e) {
         e.IsLWInputArea = 0;

@@ -6,9 +6,10 @@ class CToolDialogsBase;
 
 // Small demonstration projects written to a file. Write: one office building of one storey with two
 // rooms facing south and north. Each room has an outside wall with a window, a roof, a ground slab,
-// people, lighting, electric equipment and infiltration with the default values of the program
-// folder; the project takes the shipped constructions into its own libraries and keeps the design
-// weather of the blank project.
+// people, lighting and infiltration with the default values of the program folder and office
+// equipment of 15 W/m² (GB 50189); a window's crack length is the perimeter of its opening sash
+// (half its width by its height). The project takes the shipped constructions into its own
+// libraries, keeps the design weather of the blank project and is dated the day it is written.
 //
 // Write runs before the program's own objects exist: it builds and tears down the data modules,
 // the element registry and the tree store it needs, and leaves the program-wide slots empty.
@@ -28,7 +29,7 @@ public:
     // The office demonstration shipped with the program: a two-storey office building in Beijing
     // (the blank project's design weather) with offices, meeting rooms, a lobby and a design
     // studio; outside walls face all four orientations, each with windows; the upper storey
-    // carries the roof, the lower one stands on the ground; every room has people, lighting and
-    // electric equipment after its use. Same contract as Write.
+    // carries the roof, the lower one stands on the ground; every room has people and lighting
+    // after its use, office equipment and windows as in Write. Same contract as Write.
     static void WriteOffice(const QString& path, int designType, std::unique_ptr<CToolDialogsBase> dialogs);
 };

@@ -3,7 +3,9 @@
 // Writes the demonstration project, starts the program on it as "didivov <project>" does, chooses
 // the detailed air-conditioning calculation, runs "最大负荷" on the building and saves pictures of
 // the main window: <picture.png> after the run (tree, page and the filled load tab) and
-// <picture>-list.png of the screen while the load list window is open. Run it on a display (for
+// <picture>-list.png of the screen while the load list window is open; then runs "最大负荷" under
+// the three estimates and saves the main window with each load tab as <picture>-dt0.png (simple),
+// -dt1.png (itemised) and -dt2.png (intelligent). Run it on a display (for
 // instance under xvfb-run); tools/screenshot.sh does that.
 #include "app/CProgramStart.h"
 #include "app/TVoro_Main.h"
@@ -24,6 +26,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 namespace {
 constexpr int kDetailedAC = 3;
@@ -44,17 +47,22 @@ bool Save(const QPixmap& picture, const QString& path)
     return true;
 }
 
-// Runs the command on the building; while the load list window is open, the screen is taken and
-// the window closed, as its "确定" would.
-bool CalculateAndTakePictures(TVoro_Main& window, const QString& picture)
+QString Beside(const QString& picture, const QString& suffix)
 {
-    QAction* detailed = window.Action(QStringLiteral("Action_ACLoadDetailedCalculation"));
+    return QFileInfo(picture).path() + '/' + QFileInfo(picture).completeBaseName() + suffix + QStringLiteral(".png");
+}
+
+// Chooses the design type by its action, runs "最大负荷" on the building and, while the load list
+// window is open, calls onList before closing the window as its "确定" would.
+bool RunMaxLoad(TVoro_Main& window, const QString& designAction, const std::function<void()>& onList)
+{
+    QAction* design = window.Action(designAction);
     QAction* maxLoad = window.Action(QStringLiteral("ToolButton1"));
-    if (!detailed || !maxLoad) {
+    if (!design || !maxLoad) {
         Fail(QStringLiteral("the main window lacks its calculation commands"));
         return false;
     }
-    detailed->trigger();
+    design->trigger();
     CNodeData* building =
         CTreeView2DB::Current().Root().FindNodeByCaption(1, CDemoProject::BuildingCaption());
     if (!building || !building->TreeItem()) {
@@ -63,9 +71,7 @@ bool CalculateAndTakePictures(TVoro_Main& window, const QString& picture)
     }
     window.MainTreeView()->Select(building->TreeItem());
 
-    const QString listPicture =
-        QFileInfo(picture).path() + '/' + QFileInfo(picture).completeBaseName() + QStringLiteral("-list.png");
-    bool listTaken = false;
+    bool listShown = false;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         auto* list = qobject_cast<TViewMaxLoadForm*>(QApplication::activeModalWidget());
@@ -74,7 +80,8 @@ bool CalculateAndTakePictures(TVoro_Main& window, const QString& picture)
         watcher.stop();
         // Give the window manager-less display a moment to draw the window.
         QTimer::singleShot(300, list, [&, list] {
-            listTaken = Save(QGuiApplication::primaryScreen()->grabWindow(0), listPicture);
+            onList();
+            listShown = true;
             list->accept();
         });
     });
@@ -82,15 +89,36 @@ bool CalculateAndTakePictures(TVoro_Main& window, const QString& picture)
     maxLoad->trigger();
     watcher.stop();
     QApplication::processEvents();
-    return Save(window.grab(), picture) && listTaken;
+    if (!listShown)
+        Fail(QStringLiteral("no load list window after %1").arg(designAction));
+    return listShown;
+}
+
+// The detailed calculation with its list window, then the load tab of each estimate.
+bool CalculateAndTakePictures(TVoro_Main& window, const QString& picture)
+{
+    bool listTaken = false;
+    if (!RunMaxLoad(window, QStringLiteral("Action_ACLoadDetailedCalculation"), [&] {
+            listTaken = Save(QGuiApplication::primaryScreen()->grabWindow(0), Beside(picture, QStringLiteral("-list")));
+        }))
+        return false;
+    if (!Save(window.grab(), picture) || !listTaken)
+        return false;
+    const QString estimates[] = {QStringLiteral("Action_ACLoadSimpleEstimation"),
+                                 QStringLiteral("Action_ACLoadItemizedEstimation"),
+                                 QStringLiteral("Action_ACLoadIntelligentEstimation")};
+    for (int designType = 0; designType < 3; ++designType)
+        if (!RunMaxLoad(window, estimates[designType], [] {}) ||
+            !Save(window.grab(), Beside(picture, QStringLiteral("-dt%1").arg(designType))))
+            return false;
+    return true;
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("didivov"));
-    app.setApplicationDisplayName(TVoro_Main::ProductCaption());
+    CProgramStart::PrepareApplication();
     const QStringList arguments = app.arguments();
     if (arguments.size() < 2) {
         Fail(QStringLiteral("usage: didivov_screenshot <picture.png> [<project.VLZ>]"));

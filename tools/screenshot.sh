@@ -4,7 +4,8 @@
 # Builds the program, writes the demonstration project beside the picture (Demo.VLZ), starts the
 # program on it on a virtual display of 1366 x 768, runs "最大负荷" on the building under the
 # detailed air-conditioning calculation and saves the window; <picture>-list.png shows the screen
-# with the load list window open. BUILD names another build folder (default: build).
+# with the load list window open; <picture>-dt0.png, -dt1.png and -dt2.png show the load tab under
+# the simple, itemised and intelligent estimates. BUILD names another build folder (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SRC="$PWD"

@@ -19,6 +19,7 @@
 #include "tools/CDemoProject.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -193,6 +194,50 @@ TEST_F(MaxLoadRoadTest, DetailedMaximumLoadsOfABuildingFillTheLoadTabAndTheListW
     const bool warned = m_dialogs->Messages.contains(
         QStringLiteral("负荷计算过程中有警告信息，\n请查看软件下方给出的具体信息，确保负荷准确性。"));
     EXPECT_EQ(warned, Output().Count(SysOutputWarning) > 0);
+}
+
+// The demonstration's two offices of 30 m² take the office use's indexes: 105 W/m² of cooling and
+// 109.5 W/m² of heating, the middle of the handbook's office ranges.
+TEST_F(MaxLoadRoadTest, EstimatesOfTheDemonstrationAreNotZero)
+{
+    const struct
+    {
+        const char* action;
+        const char* coolingLine;
+        const char* heatingLine;
+        double cooling, heating; // W; 0: only plausible
+    } cases[] = {
+        {"Action_ACLoadSimpleEstimation", "总冷负荷：", "总热负荷：", 6300, 6570},
+        {"Action_ACLoadItemizedEstimation", "总冷 负 荷:", "总热 负 荷:", 6300, 6570},
+        {"Action_ACLoadIntelligentEstimation", "总冷负荷(全热):", "总热负荷(全热):", 0, 0},
+    };
+    const auto value = [](const QStringList& lines, const QString& caption) {
+        for (const QString& line : lines)
+            if (line.startsWith(caption))
+                return line.mid(caption.size()).simplified().section(QLatin1Char(' '), 0, 0).toDouble();
+        return std::nan("");
+    };
+    for (const auto& c : cases) {
+        Trigger(c.action);
+        Select(ItemOf(1, CDemoProject::BuildingCaption()));
+        ModalAnswerer answerer;
+        Trigger("ToolButton1");
+        const QStringList lines = Output().Lines(SysOutputLoad);
+        const double cooling = value(lines, QString::fromUtf8(c.coolingLine));
+        const double heating = std::abs(value(lines, QString::fromUtf8(c.heatingLine)));
+        if (c.cooling > 0) {
+            EXPECT_NEAR(cooling, c.cooling, 0.5) << c.action;
+            EXPECT_NEAR(heating, c.heating, 0.5) << c.action;
+        } else {
+            // Between 50 and 300 W/m² of the 60 m².
+            EXPECT_GT(cooling, 3000) << c.action << '\n' << lines.join('\n').toStdString();
+            EXPECT_LT(cooling, 18000) << c.action;
+            EXPECT_GT(heating, 3000) << c.action << '\n' << lines.join('\n').toStdString();
+            EXPECT_LT(heating, 18000) << c.action;
+        }
+        for (const QString& warning : Output().Lines(SysOutputWarning))
+            EXPECT_FALSE(warning.contains(QStringLiteral("均为0"))) << warning.toStdString();
+    }
 }
 
 TEST_F(MaxLoadRoadTest, EngineeringUnitsNameKcalInTheHeader)
