@@ -396,4 +396,25 @@ TEST_F(DemoProjectTest, OfficeDemonstrationOpensInTheMainWindow)
     EXPECT_TRUE(m_dialogs->MessageBoxes.isEmpty() && m_dialogs->Messages.isEmpty());
 }
 
+// Office equipment heats the rooms, windows leak air in winter and the demonstration is dated.
+TEST_F(DemoProjectTest, OfficeDemonstrationIsABelievableOffice)
+{
+    const QString path = m_folder.File(QStringLiteral("User/示例工程.VLZ"));
+    m_start.reset();
+    CDemoProject::WriteOffice(path, 3, std::make_unique<CFakeToolDialogs>());
+    m_start = std::make_unique<CProgramStart>(std::make_unique<CFakeToolDialogs>());
+    ShowWindow({path});
+    ASSERT_EQ(CSystemGlobalData::Current().ProjectFilePath(), path);
+    TDM_Project& project = TDM_Project::Current();
+    const auto count = [&](const char* sql) { return project.QueryInt(CSQLStatement(sql)); };
+    // GB 50189: 15 W/m² of electronic equipment in office buildings, as office equipment.
+    EXPECT_EQ(count("select count(*) from ElectronicEquipment"), 8) << "one per room";
+    EXPECT_EQ(count("select count(*) from ElectronicEquipment where EleCatMethod = 3 and PowerDensity = 15"), 8);
+    EXPECT_EQ(count("select count(*) from ElectricEquipment"), 0) << "no motors in the offices";
+    // Windows of 1.5 m x 1.8 m opening by one sash of 0.75 m x 1.8 m: 2 x (0.75 + 1.8) = 5.1 m.
+    EXPECT_GT(count("select count(*) from OutsideWindow"), 0);
+    EXPECT_EQ(count("select count(*) from OutsideWindow where abs(ApertureLength - 5.1) > 1e-9"), 0);
+    EXPECT_EQ(CProjectData::Current().DesignDate, QDate::currentDate());
+}
+
 } // namespace
