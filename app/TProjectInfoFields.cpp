@@ -22,6 +22,9 @@ TProjectInfoFields::TProjectInfoFields(QWidget* parent) : QWidget(parent)
     DateTimePicker1 = new QDateEdit(this);
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
+    // The stored no-date day is the lowest date and shows as an empty field; it is kept as it is.
+    DateTimePicker1->setMinimumDate(CProjectData::NoDate());
+    DateTimePicker1->setSpecialValueText(QStringLiteral(" "));
     form->addRow(QStringLiteral("日期："), DateTimePicker1);
 
     RadioGroup1 = new QGroupBox(QStringLiteral("计算单位"), this);
@@ -40,7 +43,7 @@ void TProjectInfoFields::LoadFromData(const CProjectData& data)
                               data.Designer,    data.Checker,       data.Examiner};
     for (int i = 0; i < 6; ++i)
         Edits[i]->setText(texts[i]);
-    DateTimePicker1->setDate(data.DesignDate);
+    DateTimePicker1->setDate(data.DesignDate.isValid() ? data.DesignDate : CProjectData::NoDate());
     Units[data.Unit == 0 ? 0 : 1]->setChecked(true);
 }
 

@@ -16,7 +16,8 @@ public:
     explicit TProjectInfoFields(QWidget* parent = nullptr);
 
     // ProjectName, ProjectNumber, Owner, Designer, Checker, Examiner, DesignDate and Unit; a
-    // Unit other than 0 and 1 shows as the last item.
+    // Unit other than 0 and 1 shows as the last item, the no-date day (and any date before it)
+    // as an empty date.
     void LoadFromData(const CProjectData& data);
     // The reverse; the other fields of data are left as they are.
     void SaveToData(CProjectData& data) const;

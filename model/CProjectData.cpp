@@ -4,14 +4,11 @@
 #include "platform/core/CTool.h"
 #include "platform/core/Exception.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <algorithm>
 
 namespace {
-const QDate kNoDate(1899, 12, 30);
-
 template <size_t N> void ReadFlags(const QString& text, std::array<int, N>& flags)
 {
     flags.fill(0);
@@ -33,11 +30,11 @@ template <size_t N> QString FlagText(const std::array<int, N>& flags)
 QDate ReadDate(const QVariant& value)
 {
     if (value.isNull())
-        return kNoDate;
+        return CProjectData::NoDate();
     if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::QDateTime)
         return value.toDate();
     const QDate date = QDate::fromString(value.toString().trimmed().left(10), QStringLiteral("yyyy-MM-dd"));
-    return date.isValid() ? date : kNoDate;
+    return date.isValid() ? date : CProjectData::NoDate();
 }
 
 CDbQuery& Bound(CDbQuery* dataSet)
@@ -160,7 +157,7 @@ void CProjectData::SaveProjectData()
              Designer,
              Checker,
              Examiner,
-             (DesignDate.isValid() ? DesignDate : kNoDate).toString(QStringLiteral("yyyy-MM-dd")),
+             (DesignDate.isValid() ? DesignDate : NoDate()).toString(QStringLiteral("yyyy-MM-dd")),
              Unit,
              Coordinate,
              OutputTo,
@@ -193,10 +190,9 @@ void CProjectData::SaveProjectData()
     const QString projectPath = s_host->ProjectFilePath();
     if (projectPath.isEmpty())
         return;
-    const QString runFile = RunFileName(projectPath);
-    if (QFileInfo::exists(runFile))
-        QFile::remove(runFile);
-    s_host->SaveRunSchemeFile(runFile);
+    // The host replaces the file only once the new one is whole: deleting it first would lose the
+    // schemes to a failed or interrupted write.
+    s_host->SaveRunSchemeFile(RunFileName(projectPath));
 }
 
 void CProjectData::MigrateProjectDefaults(CDbQuery& query)

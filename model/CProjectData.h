@@ -20,7 +20,8 @@ public:
     virtual void ClearRunSchemes() = 0;
     // Reads the schemes from the file (which exists); a failure is the host's to report.
     virtual void LoadRunSchemeFile(const QString& fileName) = 0;
-    // Writes the current schemes to the file (which has just been deleted); raises on failure.
+    // Writes the current schemes to the file, replacing it only once they are written whole, so a
+    // failed write keeps the file as it was; raises on failure.
     virtual void SaveRunSchemeFile(const QString& fileName) = 0;
 };
 
@@ -45,6 +46,8 @@ public:
     static CProjectData& Current();
     static bool Exists() { return s_current != nullptr; }
     static void SetCurrent(CProjectData* data) { s_current = data; }
+    // The day that stands for no date, as stored: 1899-12-30.
+    static QDate NoDate() { return QDate(1899, 12, 30); }
 
     CDbQuery* DataSet = nullptr; // not owned
 
@@ -54,8 +57,8 @@ public:
     QString Designer;
     QString Checker;
     QString Examiner;
-    QString NodeFullPath;           // node id, decimal text, of the node selected last
-    QDate DesignDate{1899, 12, 30}; // 1899-12-30 stands for no date
+    QString NodeFullPath;        // node id, decimal text, of the node selected last
+    QDate DesignDate = NoDate(); // NoDate() stands for no date
 
     int Unit = 0;           // 0 SI, otherwise engineering units
     int Coordinate = 0;     // 0 absolute, otherwise relative

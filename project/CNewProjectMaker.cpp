@@ -15,8 +15,10 @@
 #include "platform/core/Exception.h"
 #include "project/CProjectLifecycleHostBase.h"
 #include "project/CProjectTemplates.h"
+#include "project/CStagedFiles.h"
 #include "project/CSystemGlobalData.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -285,26 +287,39 @@ CNewProjectMaker::Result CNewProjectMaker::Create(const CNewProjectRequest& requ
         ShowError(QStringLiteral("错误"), QStringLiteral("无法创建文件夹"));
         return Result::Refused;
     }
-    if (QFileInfo::exists(file)) {
+    const bool replacing = QFileInfo::exists(file);
+    if (replacing) {
         if (CTool::Current().ShowMessageBox(QStringLiteral("工程已经存在"), QStringLiteral("是否覆盖?"), 9,
                                             2) != 6)
             return Result::Refused;
         global.OpenProject(QString());
-        QFile::remove(file);
-        QDir(request.Folder + QStringLiteral("/temp")).removeRecursively();
-        for (const char* suffix : {".dat", ".rst"})
-            QFile::remove(request.Folder + QLatin1Char('/') + request.FileName + QLatin1String(suffix));
     } else {
         CSysRegistry().InsertValue(QStringLiteral("ProjectFileName"), file);
     }
-    if (!QFile::copy(source, file))
-        throw Exception(QStringLiteral("无法将%1复制为%2").arg(source, file));
+    // The old project stays whole until the new database lies complete beside it.
+    CStagedFiles files;
+    QString message;
+    if (!files.Stage(source, file, message))
+        throw Exception(QStringLiteral("无法新建工程，原有文件未作任何修改。\n%1").arg(message));
+    if (replacing) {
+        // The old project's CAD model and operating schemes would otherwise load as the new one's.
+        for (const char* suffix : {".dat", ".rst"})
+            files.StageRemoval(request.Folder + QLatin1Char('/') + request.FileName + QLatin1String(suffix));
+        files.StageRemoval(CSystemGlobalData::CadFileName(file));
+        files.StageRemoval(CProjectData::RunFileName(file));
+    }
+    if (!files.Commit(message))
+        throw Exception(QStringLiteral("无法新建工程：%1").arg(message));
+    if (replacing)
+        QDir(request.Folder + QStringLiteral("/temp")).removeRecursively();
     QFile(file).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 
     int storedVersion = 0;
     global.OpenProject(file, storedVersion, true);
     if (global.ProjectFilePath() != file)
         throw Exception(QStringLiteral("新工程%1未能打开").arg(file));
+    // A new project is dated the day it is made; the dialog's date, when given, replaces it.
+    global.ProjectData().DesignDate = QDate::currentDate();
     if (fillParameters)
         fillParameters(global.ProjectData());
     global.ProjectData().SaveProjectData();

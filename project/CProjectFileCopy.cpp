@@ -1,6 +1,7 @@
 #include "project/CProjectFileCopy.h"
 
 #include "model/CProjectData.h"
+#include "project/CStagedFiles.h"
 #include "project/CSystemGlobalData.h"
 
 #include <QDir>
@@ -10,37 +11,29 @@
 
 namespace {
 
-bool ReplaceFile(const QString& source, const QString& target, QString& message)
+// A file of the set: the source's copy replaces the target; without a source, a target left by
+// an earlier project of the target's name goes.
+bool StageReplacement(CStagedFiles& files, const QString& source, const QString& target, QString& message)
 {
-    if (QFileInfo::exists(target) && !QFile::remove(target)) {
-        message = QStringLiteral("无法替换文件“%1”。").arg(QDir::toNativeSeparators(target));
-        return false;
-    }
-    if (!QFileInfo::exists(source))
-        return true;
-    if (!QFile::copy(source, target)) {
-        message = QStringLiteral("无法把“%1”复制为“%2”。")
-                      .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target));
-        return false;
-    }
-    // A copy of a read-only file must still take the user's edits.
-    QFile(target).setPermissions(QFile(target).permissions() | QFile::WriteOwner);
+    if (QFileInfo::exists(source))
+        return files.Stage(source, target, message);
+    files.StageRemoval(target);
     return true;
 }
 
-bool CopyMissing(const QString& source, const QString& target, QString& message)
+bool StageMissing(CStagedFiles& files, const QString& source, const QString& target, QString& message)
 {
     if (QFileInfo::exists(target))
         return true;
-    return ReplaceFile(source, target, message);
+    return files.Stage(source, target, message);
 }
 
-bool CopyFolderSettings(const QDir& from, const QDir& to, QString& message)
+bool StageFolderSettings(CStagedFiles& files, const QDir& from, const QDir& to, QString& message)
 {
     const QStringList settings =
         from.entryList({QStringLiteral("OutPutConfig.data"), QStringLiteral("*.config")}, QDir::Files);
     for (const QString& name : settings)
-        if (!CopyMissing(from.filePath(name), to.filePath(name), message))
+        if (!StageMissing(files, from.filePath(name), to.filePath(name), message))
             return false;
 
     const QDir drawings(from.filePath(QStringLiteral("CAD")));
@@ -55,7 +48,7 @@ bool CopyFolderSettings(const QDir& from, const QDir& to, QString& message)
                           .arg(QDir::toNativeSeparators(QFileInfo(copy).absolutePath()));
             return false;
         }
-        if (!CopyMissing(file, copy, message))
+        if (!StageMissing(files, file, copy, message))
             return false;
     }
     return true;
@@ -82,15 +75,18 @@ bool CProjectFileCopy::Copy(const QString& source, const QString& target, QStrin
         message = QStringLiteral("工程文件“%1”不存在。").arg(QDir::toNativeSeparators(source));
         return false;
     }
-    if (!ReplaceFile(source, target, message))
-        return false;
-    if (!ReplaceFile(CSystemGlobalData::CadFileName(source), CSystemGlobalData::CadFileName(target),
-                     message) ||
-        !ReplaceFile(CProjectData::RunFileName(source), CProjectData::RunFileName(target), message))
+    // Everything is copied beside its target first: a copy that fails leaves the files of the
+    // target's name as they were.
+    CStagedFiles files;
+    if (!files.Stage(source, target, message) ||
+        !StageReplacement(files, CSystemGlobalData::CadFileName(source),
+                          CSystemGlobalData::CadFileName(target), message) ||
+        !StageReplacement(files, CProjectData::RunFileName(source), CProjectData::RunFileName(target),
+                          message))
         return false;
     const QDir from = QFileInfo(source).absoluteDir();
     const QDir to = QFileInfo(target).absoluteDir();
-    if (from.canonicalPath() == to.canonicalPath())
-        return true;
-    return CopyFolderSettings(from, to, message);
+    if (from.canonicalPath() != to.canonicalPath() && !StageFolderSettings(files, from, to, message))
+        return false;
+    return files.Commit(message);
 }

@@ -12,8 +12,10 @@ public:
     // file of the target's name replaces the one there, and a CAD model or scheme file left by an
     // earlier project of the target's name is removed when the source has none. Into another
     // folder the plug-in settings and drawings go too, without replacing files that folder
-    // already holds (they belong to the projects kept there). False, with the reason in message,
-    // when a file cannot be copied; source and target must be different files.
+    // already holds (they belong to the projects kept there). Every file is copied beside its
+    // target before any is replaced, so a copy that fails leaves the files there as they were.
+    // False, with the reason in message, when a file cannot be copied; source and target must be
+    // different files.
     static bool Copy(const QString& source, const QString& target, QString& message);
     // Whether both paths name the same file (also through another spelling of the path).
     static bool SameFile(const QString& first, const QString& second);

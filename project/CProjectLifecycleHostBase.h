@@ -63,7 +63,8 @@ public:
     // by the caller), when the file cannot be read; the schemes are then empty and the file is
     // kept as it is until the project is opened again.
     virtual bool LoadRunSchemeFile(const QString& fileName, QString& message) { return true; }
-    // Writes the current schemes to the file; raises on failure.
+    // Writes the current schemes to the file, replacing it only once they are written whole;
+    // raises on failure.
     virtual void SaveRunSchemeFile(const QString& fileName) {}
     // The room identifiers of the scheme with the name; null when no scheme bears it.
     virtual const QList<int>* SchemeRooms(const QString& schemeName) { return nullptr; }

@@ -12,6 +12,7 @@
 #include "platform/core/CDbQuery.h"
 #include "platform/core/CSQLStatement.h"
 #include "platform/core/CTool.h"
+#include "platform/core/Exception.h"
 #include "project/CNewProjectMaker.h"
 #include "project/CProjectTemplates.h"
 #include "project/CSystemGlobalData.h"
@@ -29,7 +30,9 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -219,7 +222,7 @@ TEST_F(NewProjectTest, OverwriteAsksAndReplacesTheOldProjectFiles)
     CTreeView2DB::Current().Root().CreateChild(1, QString(), nullptr, 0);
     CSystemGlobalData::Current().OpenProject(QString());
     ASSERT_TRUE(QDir(folder).mkpath(QStringLiteral("temp")));
-    for (const char* name : {"temp/x.txt", "丙.dat", "丙.rst"}) {
+    for (const char* name : {"temp/x.txt", "丙.dat", "丙.rst", "丙.qcd", "丙.run"}) {
         QFile stray(folder + '/' + QString::fromUtf8(name));
         ASSERT_TRUE(stray.open(QIODevice::WriteOnly));
     }
@@ -241,9 +244,75 @@ TEST_F(NewProjectTest, OverwriteAsksAndReplacesTheOldProjectFiles)
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/temp")));
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/丙.dat")));
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/丙.rst")));
+    // The old CAD model and operating schemes would otherwise become the blank project's own.
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/丙.qcd")));
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/丙.run")));
+    EXPECT_TRUE(m_dialogs->Messages.isEmpty()) << m_dialogs->Messages.join('\n').toStdString();
     QStringList recent;
     CSysRegistry().ReadValues(QStringLiteral("ProjectFileName"), recent);
     EXPECT_EQ(recent.count(file), 1);
+}
+
+// Lowers the size of file this process may write, so that a copy fails part way as on a full disk.
+class CFileSizeLimit
+{
+public:
+    explicit CFileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = SIG_DFL;
+};
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(NewProjectTest, ReplacingAProjectKeepsItWhenTheNewOneCannotBeWrittenAndDatesTheNewOne)
+{
+    ShowWindow();
+    RunNew(QStringLiteral("己"));
+    const QString file = FileOf(QStringLiteral("己"));
+    const QString folder = QFileInfo(file).path();
+    CTreeView2DB::Current().Root().CreateChild(1, QString(), nullptr, 0);
+    CSystemGlobalData::Current().OpenProject(QString());
+    const QByteArray before = Bytes(file);
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    CNewProjectRequest request;
+    request.FileName = QStringLiteral("己");
+    request.Folder = folder;
+    m_dialogs->MessageBoxAnswers = {6};
+    {
+        CFileSizeLimit limit(16 * 1024); // the blank project is far larger
+        EXPECT_THROW(CNewProjectMaker::Create(request, nullptr), Exception);
+    }
+    EXPECT_EQ(Bytes(file), before);
+    EXPECT_EQ(CountIn(file, QStringLiteral("select count(*) from Building")), 1);
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries) << "no part left";
+
+    // Made without a dialog to date it, a new project carries the day it was made.
+    m_dialogs->MessageBoxAnswers = {6};
+    ASSERT_EQ(CNewProjectMaker::Create(request, nullptr), CNewProjectMaker::Result::Blank);
+    EXPECT_EQ(CSystemGlobalData::Current().ProjectData().DesignDate, QDate::currentDate());
+    EXPECT_EQ(TDM_Project::Current().QueryString(CSQLStatement("select DesignDate from ProjectParameter")),
+              QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 TEST_F(NewProjectTest, MissingDefaultLibraryRecordStopsBeforeAnythingIsMade)

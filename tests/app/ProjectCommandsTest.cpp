@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -262,6 +263,32 @@ TEST_F(ProjectCommandsTest, OpenDialogTellsThatOldFormatsCannotBeConverted)
     ASSERT_EQ(m_dialogs->MessageBoxes.size(), 1);
     EXPECT_TRUE(m_dialogs->MessageBoxes[0].message.contains(QStringLiteral("VoroConvert.exe")));
     EXPECT_FALSE(Global().IsProjectOpen());
+}
+
+// The stored no-date day shows as an empty date, and a date left empty is stored as that day.
+TEST_F(ProjectCommandsTest, ADateNeverSetShowsEmptyAndStaysUnset)
+{
+    TProjectInfoFields fields;
+    const struct
+    {
+        QDate stored;
+        const char* shown;
+        QDate saved;
+    } cases[] = {
+        {CProjectData::NoDate(), "", CProjectData::NoDate()},
+        {QDate(2024, 5, 6), "2024年5月6日", QDate(2024, 5, 6)},
+        {QDate(), "", CProjectData::NoDate()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        CProjectData data;
+        data.DesignDate = c.stored;
+        fields.LoadFromData(data);
+        EXPECT_EQ(fields.DateTimePicker1->text().trimmed(), QString::fromUtf8(c.shown));
+        data.DesignDate = QDate(2000, 1, 1);
+        fields.SaveToData(data);
+        EXPECT_EQ(data.DesignDate, c.saved);
+    }
 }
 
 TEST_F(ProjectCommandsTest, ProjectSummaryWritesTheRowOnOkOnly)

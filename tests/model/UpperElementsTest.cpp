@@ -590,9 +590,12 @@ public:
     void SaveRunSchemeFile(const QString& fileName) override
     {
         m_calls << QStringLiteral("save %1 %2").arg(fileName).arg(QFile::exists(fileName));
+        if (m_saveFails)
+            throw Exception(QStringLiteral("fwrite string error"));
     }
     QString m_path;
     QStringList m_calls;
+    bool m_saveFails = false;
 };
 
 class ProjectParameters : public UpperElements
@@ -733,11 +736,18 @@ TEST_F(ProjectParameters, SavingRewritesTheSchemeFileOfTheOpenProjectOnly)
     const QString runFile = QDir(m_folder.File("User")).filePath("Test.run");
     QFile run(runFile);
     ASSERT_TRUE(run.open(QIODevice::WriteOnly));
+    run.write("schemes");
     run.close();
     m_host.m_path = m_folder.File("User/Test.VLZ");
     m_parameters.SaveProjectData();
-    // The old file is gone when the schemes are written.
-    EXPECT_EQ(m_host.m_calls, QStringList{QStringLiteral("save %1 0").arg(runFile)});
+    // The writer replaces the old file itself, once the new one is whole.
+    EXPECT_EQ(m_host.m_calls, QStringList{QStringLiteral("save %1 1").arg(runFile)});
+
+    // A write that fails loses nothing: the schemes saved before are still there.
+    m_host.m_saveFails = true;
+    EXPECT_THROW(m_parameters.SaveProjectData(), Exception);
+    ASSERT_TRUE(run.open(QIODevice::ReadOnly));
+    EXPECT_EQ(run.readAll(), QByteArray("schemes"));
 }
 
 TEST(ProjectDataFiles, SchemeFileNameReplacesTheExtension)

@@ -44,6 +44,30 @@ TEST(ProjectFileCopy, TheCadModelAndSchemesGoWithTheDatabaseAndStaleOnesGo)
     EXPECT_EQ(Read(dir.filePath("A.VLZ")), "db A");
 }
 
+TEST(ProjectFileCopy, ACopyThatFailsLeavesTheFilesOfTheTargetWholeAndNoPartBehind)
+{
+    QTemporaryDir dir;
+    const QString a = dir.filePath("A.VLZ");
+    Write(a, "db A");
+    Write(dir.filePath("A.qcd"), "cad A");
+    // The schemes of A cannot be read, and they come last.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("A.run"));
+    Write(dir.filePath("B.VLZ"), "db B");
+    Write(dir.filePath("B.qcd"), "cad B");
+    Write(dir.filePath("B.run"), "run B");
+
+    QString message;
+    EXPECT_FALSE(CProjectFileCopy::Copy(a, dir.filePath("B.VLZ"), message));
+    EXPECT_TRUE(message.contains(QStringLiteral("A.run"))) << message.toStdString();
+    EXPECT_EQ(Read(dir.filePath("B.VLZ")), "db B");
+    EXPECT_EQ(Read(dir.filePath("B.qcd")), "cad B");
+    EXPECT_EQ(Read(dir.filePath("B.run")), "run B");
+    EXPECT_EQ(
+        QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase),
+        (QStringList{"A.qcd", "A.run", "A.VLZ", "B.qcd", "B.run", "B.VLZ"}));
+}
+
 TEST(ProjectFileCopy, IntoAnotherFolderThePluginSettingsAndDrawingsGoWithoutReplacingThatFoldersOwn)
 {
     QTemporaryDir dir;
