@@ -1058,6 +1058,11 @@ void TVoro_Main::ClearMessages()
     CSysOutputManage::Instance().ClearOutput(SysOutputAll);
 }
 
+void TVoro_Main::AddWarning(const QString& text)
+{
+    CSysOutputManage::Instance().AddOutputLine(SysOutputWarning, text);
+}
+
 void TVoro_Main::SetCaption(const QString& caption)
 {
     setWindowTitle(caption.trimmed());

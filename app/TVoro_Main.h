@@ -185,6 +185,7 @@ public:
     // --- what the project lifecycle needs of the window
     void CloseOpenPage() override;
     void ClearMessages() override;
+    void AddWarning(const QString& text) override;
     void CloseSearch() override;
     void ClearHistory() override;
     void SetCaption(const QString& caption) override;

@@ -21,6 +21,8 @@ public:
     virtual void CommitCurrentEditor() {}
     // Empties the six categories of the message panel.
     virtual void ClearMessages() {}
+    // Adds a line to the warning category of the message panel.
+    virtual void AddWarning(const QString& text) {}
     // Closes the search window, or collapses the search area when there is none.
     virtual void CloseSearch() {}
     // Forgets the back-navigation history of selected nodes.

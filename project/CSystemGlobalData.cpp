@@ -20,10 +20,12 @@
 #include "model/TInitalizationManage.h"
 #include "platform/core/CTool.h"
 #include "platform/core/CWaitCursor.h"
+#include "platform/core/Exception.h"
 #include "project/CProjectLifecycleHostBase.h"
 #include "upgrade/ProjectDatabaseUpgrade.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -42,6 +44,27 @@ void ClearMainTreeView()
 {
     if (CNodeTreeView* view = MainTreeView())
         view->Clear();
+}
+
+// Why the project cannot be opened where it lies; empty when it can. An open project is backed
+// up, upgraded and saved in place and its database keeps its journal beside it, so the file and
+// its folder must both take writes. One without any write permission counts as read-only also for
+// a user whom the system would let write it anyway: the mark is the owner's wish.
+QString ReadOnlyReason(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return QString();
+    const auto readOnly = [](const QFileInfo& info) {
+        const QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        return !info.isWritable() || !(info.permissions() & anyWrite);
+    };
+    if (!readOnly(file) && !readOnly(QFileInfo(file.absolutePath())))
+        return QString();
+    return QStringLiteral("工程文件或其所在文件夹是只读的，无法打开工程“%1”。\n"
+                          "打开工程时要备份、升级并保存它，工程文件和它所在的文件夹都必须可以写入。"
+                          "请取消只读属性，或把工程复制到可以写入的文件夹后再打开。")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 double Z0Of(CNodeData* node)
@@ -217,7 +240,11 @@ bool CSystemGlobalData::LoadProject(const QString& path, int& storedVersion, boo
         m_host->SetLibraryMenuCaption(QStringLiteral("工程参数库(&R)"));
         m_host->SetWeatherActionVisible(false);
     }
+    // Refused before anything is written, not halfway through with the database's own words.
+    if (const QString reason = ReadOnlyReason(path); !reason.isEmpty())
+        throw Exception(reason);
     TDM_Project& dm = TDM_Project::Current();
+    QString backupWarning;
     {
         CWaitCursor wait;
         dm.ProjectCon.Open(path);
@@ -228,8 +255,10 @@ bool CSystemGlobalData::LoadProject(const QString& path, int& storedVersion, boo
         m_projectName = ProjectNameOf(path);
         m_projectFilePath = path;
 
-        if (UpgradeProjectDatabase(dm.ProjectCon, dm.Query, storedVersion, created) >= 1)
+        if (UpgradeProjectDatabase(dm.ProjectCon, dm.Query, storedVersion, created, &backupWarning) >= 1)
             return false;
+        if (!backupWarning.isEmpty() && m_host)
+            m_host->AddWarning(backupWarning);
 
         TInitalizationManage::Current().Load(dm.Initialization);
         CMaterialParamNameList::Current().SetDataSet(&dm.MaterialParamTable);

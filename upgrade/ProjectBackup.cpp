@@ -15,32 +15,34 @@ namespace {
 const QString BackupFolderName = QStringLiteral("Backup");
 const QString FullFolderName = QStringLiteral("Full");
 
-[[noreturn]] void FailCopy(const QString& from, const QString& to, const QString& reason)
+bool FailCopy(const QString& from, const QString& to, const QString& why, QString& reason)
 {
-    throw Exception(QStringLiteral("备份工程文件失败，工程未作任何修改。\n无法将 %1 复制到 %2：%3")
-                        .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to), reason));
+    reason = QStringLiteral("无法将 %1 复制到 %2：%3")
+                 .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to), why);
+    return false;
 }
 
 // Written beside the target and renamed over it at the end, so that a failure never leaves a
 // partial copy nor costs the previous backup of the same name.
-void CopyReplacing(const QString& from, const QString& to)
+bool CopyReplacing(const QString& from, const QString& to, QString& reason)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        FailCopy(from, to, source.errorString());
+        return FailCopy(from, to, source.errorString(), reason);
     QSaveFile target(to);
     if (!target.open(QIODevice::WriteOnly))
-        FailCopy(from, to, target.errorString());
+        return FailCopy(from, to, target.errorString(), reason);
     constexpr qint64 chunk = 1 << 20;
     while (!source.atEnd()) {
         const QByteArray data = source.read(chunk);
         if (data.isEmpty() && source.error() != QFileDevice::NoError)
-            FailCopy(from, to, source.errorString());
+            return FailCopy(from, to, source.errorString(), reason);
         if (target.write(data) != data.size())
-            FailCopy(from, to, target.errorString());
+            return FailCopy(from, to, target.errorString(), reason);
     }
     if (!target.commit())
-        FailCopy(from, to, target.errorString());
+        return FailCopy(from, to, target.errorString(), reason);
+    return true;
 }
 
 // The first 8 characters of a rolling copy's name are its day; text order is time order.
@@ -75,6 +77,14 @@ void BackupProjectFile(const QString& projectPath, const QString& fileName)
 
 void BackupProjectFile(const QString& projectPath, const QString& fileName, const QDateTime& now)
 {
+    QString reason;
+    if (!TryBackupProjectFile(projectPath, fileName, now, reason))
+        throw Exception(QStringLiteral("备份工程文件失败，工程未作任何修改。\n") + reason);
+}
+
+bool TryBackupProjectFile(const QString& projectPath, const QString& fileName, const QDateTime& now,
+                          QString& reason)
+{
     QDir folder = QFileInfo(projectPath).absoluteDir();
     // An existing folder is fine; a folder that cannot be made shows in the copy's failure.
     folder.mkdir(BackupFolderName);
@@ -82,10 +92,11 @@ void BackupProjectFile(const QString& projectPath, const QString& fileName, cons
 
     if (fileName.isEmpty()) {
         const QString stamp = now.toString(QStringLiteral("yyyyMMddHHmmss"));
-        CopyReplacing(projectPath, folder.filePath(stamp + QStringLiteral(".vlz")));
+        if (!CopyReplacing(projectPath, folder.filePath(stamp + QStringLiteral(".vlz")), reason))
+            return false;
         ThinOutRollingCopies(folder, stamp.left(8));
-        return;
+        return true;
     }
     folder.mkdir(FullFolderName);
-    CopyReplacing(projectPath, folder.filePath(FullFolderName + '/' + fileName));
+    return CopyReplacing(projectPath, folder.filePath(FullFolderName + '/' + fileName), reason);
 }

@@ -20,3 +20,7 @@ class QDateTime;
 void BackupProjectFile(const QString& projectPath, const QString& fileName);
 // The same with the local time given.
 void BackupProjectFile(const QString& projectPath, const QString& fileName, const QDateTime& now);
+// The same reporting a failed copy instead of raising: false, with which file could not be copied
+// where and why in reason.
+bool TryBackupProjectFile(const QString& projectPath, const QString& fileName, const QDateTime& now,
+                          QString& reason);

@@ -9,6 +9,8 @@
 #include "upgrade/ProjectBackup.h"
 #include "upgrade/SystemDatabaseUpgrade.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 #include <array>
@@ -242,16 +244,23 @@ void EnsureCalcBookNoteOptions(CVersionControl& context)
     }
 }
 
-int UpgradeProjectDatabase(CDbConnection& projectCon, CDbQuery& query, int& storedVersion, bool newProject)
+int UpgradeProjectDatabase(CDbConnection& projectCon, CDbQuery& query, int& storedVersion, bool newProject,
+                           QString* backupWarning)
 {
     return UpgradeProjectDatabase(projectCon, query, storedVersion, newProject,
-                                  CProjectUpgradeChain::Program());
+                                  CProjectUpgradeChain::Program(), backupWarning);
 }
 
 int UpgradeProjectDatabase(CDbConnection& projectCon, CDbQuery& query, int& storedVersion, bool newProject,
-                           const CProjectUpgradeChain& chain)
+                           const CProjectUpgradeChain& chain, QString* backupWarning)
 {
     CVersionControl context{query, projectCon, newProject};
+    // Every project, of the oldest format too, has its parameter table; without it the version
+    // would read as that of the oldest format.
+    if (QueryCount(query, "select count(1) from sqlite_master where type = 'table' and "
+                          "name = 'ProjectParameter' collate nocase") == 0)
+        throw Exception(QStringLiteral("“%1”不是工程文件（文件是空的，或其中没有工程数据），无法打开。")
+                            .arg(QDir::toNativeSeparators(projectCon.FileName())));
     context.StoredVersion = ReadProjectVersion(context);
     storedVersion = context.StoredVersion;
     const int version = context.StoredVersion;
@@ -268,7 +277,14 @@ int UpgradeProjectDatabase(CDbConnection& projectCon, CDbQuery& query, int& stor
 
     const QString projectPath = projectCon.FileName();
     if (version == CurrentSchemaVersion) {
-        BackupProjectFile(projectPath, QString());
+        // The rolling backup is a safety net, not a condition of opening: nothing is changed but
+        // the standing corrections.
+        QString reason;
+        if (!backupWarning)
+            BackupProjectFile(projectPath, QString());
+        else if (!TryBackupProjectFile(projectPath, QString(), QDateTime::currentDateTime(), reason))
+            *backupWarning =
+                QStringLiteral("打开工程时未能备份工程文件，工程照常打开，但这次没有备份。\n") + reason;
         CDbTransaction transaction(projectCon);
         RunStandingCorrections(context);
         if (chain.Refresh)

@@ -39,6 +39,7 @@ class FakeLifecycleHost : public CProjectLifecycleHostBase
 {
 public:
     void ClearHistory() override { ++HistoryClears; }
+    void AddWarning(const QString& text) override { Warnings << text; }
     void SetCaption(const QString& caption) override { Caption = caption; }
     void SetLibraryMenuCaption(const QString& caption) override { MenuCaption = caption; }
     void EnableProjectActions(bool enabled) override { ProjectActions = enabled; }
@@ -76,6 +77,7 @@ public:
     QStringList SavedRunFiles;
     QList<int> Rooms{5, 7};
     int HistoryClears = 0;
+    QStringList Warnings;
 };
 
 QByteArray Digest(const QString& path)
@@ -98,10 +100,11 @@ protected:
         m_global.OpenProject(QString()); // the state without a project, as at start
     }
 
-    // A fresh copy of the blank project under the name.
+    // A fresh copy of the blank project under the name (which may start with a folder of User).
     QString NewProject(const QString& fileName)
     {
         const QString path = m_folder.File(QStringLiteral("User/") + fileName);
+        QDir().mkpath(QFileInfo(path).path());
         EXPECT_TRUE(QFile::copy(m_folder.File(QStringLiteral("Project/ProjectModule.dat")), path));
         QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         return path;
@@ -251,6 +254,65 @@ TEST_F(ProjectLifecycleTest, ANewerProjectIsRefusedUntouched)
     EXPECT_TRUE(
         QDir(m_folder.File(QStringLiteral("User/Backup"))).entryList({QStringLiteral("Newer*")}).isEmpty());
     EXPECT_EQ(ActiveProject(), previous);
+}
+
+// The project is backed up, upgraded and saved where it lies: one that cannot be written there is
+// refused before anything is written, with the reason the user can act on.
+TEST_F(ProjectLifecycleTest, AProjectThatCannotBeWrittenIsRefusedUntouched)
+{
+    const QString previous = NewProject(QStringLiteral("Previous.VLZ"));
+    m_global.OpenProject(previous);
+    const QString readOnlyFile = NewProject(QStringLiteral("File/ReadOnly.VLZ"));
+    const QString inReadOnlyFolder = NewProject(QStringLiteral("Folder/Locked.VLZ"));
+    const QFile::Permissions readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const QFile::Permissions open = readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    const QString lockedFolder = QFileInfo(inReadOnlyFolder).path();
+    ASSERT_TRUE(QFile::setPermissions(readOnlyFile, readable));
+    ASSERT_TRUE(QFile::setPermissions(lockedFolder, open));
+    struct SUnlock
+    {
+        QString Folder;
+        ~SUnlock() { QFile::setPermissions(Folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
+    } unlock{lockedFolder};
+
+    for (const QString& path : {readOnlyFile, inReadOnlyFolder}) {
+        SCOPED_TRACE(path.toStdString());
+        const QByteArray before = Digest(path);
+        try {
+            m_global.OpenProject(path);
+            ADD_FAILURE() << "the project was opened";
+        } catch (const Exception& e) {
+            EXPECT_TRUE(
+                e.Message().startsWith(QStringLiteral("工程文件或其所在文件夹是只读的，无法打开工程“%1”。")
+                                           .arg(QDir::toNativeSeparators(path))))
+                << e.Message().toStdString();
+        }
+        EXPECT_FALSE(m_global.IsProjectOpen());
+        EXPECT_FALSE(m_project.ProjectCon.IsOpen());
+        EXPECT_EQ(Digest(path), before);
+        EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{QFileInfo(path).fileName()})
+            << "no backup, CAD model or journal";
+        EXPECT_EQ(ActiveProject(), previous);
+    }
+}
+
+// The rolling backup at opening is a safety net: when it cannot be made the project still opens,
+// and the message panel says that this opening has no backup.
+TEST_F(ProjectLifecycleTest, AFailedRollingBackupIsAWarningAndTheProjectOpens)
+{
+    const QString path = NewProject(QStringLiteral("Blocked/Blocked.VLZ"));
+    QFile blocker(QFileInfo(path).path() + QStringLiteral("/Backup"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    m_global.OpenProject(path);
+    EXPECT_TRUE(m_global.IsProjectOpen());
+    ASSERT_EQ(m_host.Warnings.size(), 1);
+    EXPECT_TRUE(m_host.Warnings[0].startsWith(QStringLiteral("打开工程时未能备份工程文件")))
+        << m_host.Warnings[0].toStdString();
+    EXPECT_TRUE(Dialogs().Messages.isEmpty()) << Dialogs().Messages.join('\n').toStdString();
+    EXPECT_EQ(ActiveProject(), path);
 }
 
 TEST_F(ProjectLifecycleTest, FilesThatFailedToLoadAreNotOverwrittenBySaving)

@@ -393,8 +393,80 @@ TEST_F(ProjectDatabaseUpgradeTest, StepRebuildingAParentTableKeepsTheChildren)
     EXPECT_EQ(project.ForeignKeys(), "1");
 }
 
+// A current project whose rolling backup cannot be made still opens, corrected, with the user
+// warned; a caller that has nowhere to put the warning gets the failure instead.
+TEST_F(ProjectDatabaseUpgradeTest, FailedRollingBackupOfACurrentProjectIsAWarning)
+{
+    CTestProject project;
+    project.UndoStandingCorrections();
+    QFile blocker(project.Folder("Backup")); // a file where the backup folder must go
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SChainLog log;
+    const CProjectUpgradeChain chain = RecordingChain(log);
+
+    int stored = 0;
+    QString warning;
+    EXPECT_EQ(UpgradeProjectDatabase(project.Connection(), project.Query(), stored, false, chain, &warning),
+              0);
+    EXPECT_TRUE(warning.startsWith(QStringLiteral("打开工程时未能备份工程文件，工程照常打开")))
+        << warning.toStdString();
+    EXPECT_TRUE(warning.contains(QDir::toNativeSeparators(project.Path()))) << warning.toStdString();
+    EXPECT_EQ(project.CorrectedRows(), CorrectedRowsText);
+    EXPECT_EQ(log.Calls, QStringList{"Refresh@57"});
+
+    project.UndoStandingCorrections();
+    const QByteArray before = project.Bytes();
+    EXPECT_THROW(UpgradeProjectDatabase(project.Connection(), project.Query(), stored, false, chain),
+                 Exception);
+    EXPECT_EQ(project.Bytes(), before);
+}
+
+// An empty file and a database of another program are not projects: refused untouched, and not
+// taken for a project of the oldest format.
+TEST_F(ProjectDatabaseUpgradeTest, FileWithoutProjectTablesIsNotAProjectFile)
+{
+    QTemporaryDir dir;
+    const QString empty = dir.filePath(QStringLiteral("Empty.VLZ"));
+    const QString other = dir.filePath(QStringLiteral("Other.VLZ"));
+    {
+        QFile file(empty);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        CDbConnection connection(QStringLiteral("upgrade_other"));
+        connection.Open(other, true);
+        CDbQuery query(connection);
+        ExecQueryGuarded(query, "create table tbl_registry (f_key TEXT, f_value TEXT)");
+        ExecQueryGuarded(query, "create table Notes (ID INTEGER PRIMARY KEY, Text TEXT)");
+    }
+    for (const QString& path : {empty, other}) {
+        SCOPED_TRACE(path.toStdString());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        CDbConnection connection(QStringLiteral("upgrade_not_a_project"));
+        connection.Open(path);
+        CDbQuery query(connection);
+        int stored = 0;
+        QString warning;
+        try {
+            UpgradeProjectDatabase(connection, query, stored, false, &warning);
+            ADD_FAILURE() << "the file was accepted";
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(),
+                      QStringLiteral("“%1”不是工程文件（文件是空的，或其中没有工程数据），无法打开。")
+                          .arg(QDir::toNativeSeparators(path)));
+        }
+        query.Close();
+        connection.Close();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
+        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Backup"))));
+    }
+}
+
 // Nothing is written into a project whose version cannot be read, that needs a step this program
-// lacks, or whose backup cannot be made; the user reads why.
+// lacks, or whose full backup before an upgrade cannot be made; the user reads why.
 TEST_F(ProjectDatabaseUpgradeTest, ProjectIsLeftUnchangedWhenItCannotBeUpgraded)
 {
     struct SCase
@@ -432,7 +504,6 @@ TEST_F(ProjectDatabaseUpgradeTest, ProjectIsLeftUnchangedWhenItCannotBeUpgraded)
          {},
          true,
          QStringLiteral("此工程的数据库版本为-1，本程序不能将其升级到版本57，工程未作任何修改。")},
-        {"rolling backup fails", QStringLiteral("57"), QStringLiteral("Backup"), false, backupFailed},
         {"full backup fails", QStringLiteral("50"), QStringLiteral("Backup/Full"), false, backupFailed},
     };
     for (const SCase& c : cases) {
@@ -453,9 +524,10 @@ TEST_F(ProjectDatabaseUpgradeTest, ProjectIsLeftUnchangedWhenItCannotBeUpgraded)
         const CProjectUpgradeChain recording = RecordingChain(log);
 
         int stored = 0;
+        QString warning; // given as the program gives it: only a rolling backup may fail with a warning
         try {
             UpgradeProjectDatabase(project.Connection(), project.Query(), stored, false,
-                                   c.programChain ? CProjectUpgradeChain::Program() : recording);
+                                   c.programChain ? CProjectUpgradeChain::Program() : recording, &warning);
             ADD_FAILURE() << "the project was accepted";
         } catch (const Exception& e) {
             EXPECT_TRUE(e.Message().startsWith(c.message)) << e.Message().toStdString();
