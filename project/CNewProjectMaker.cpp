@@ -264,6 +264,13 @@ CNewProjectMaker::Result CNewProjectMaker::Create(const CNewProjectRequest& requ
         ShowError(QStringLiteral("工程正在使用"), QStringLiteral("工程正在使用，请先关闭工程!!!"));
         return Result::Refused;
     }
+    if (request.FromTemplate) {
+        const QString problem = CProjectTemplates::NameProblem(request.TemplateName);
+        if (!problem.isEmpty()) {
+            ShowError(QStringLiteral("错误"), problem);
+            return Result::Refused;
+        }
+    }
     const QString source = request.FromTemplate
                                ? CProjectTemplates::FileOf(request.TemplateName)
                                : CProgramFolder::Resolve(QStringLiteral("Project/ProjectModule.dat"));

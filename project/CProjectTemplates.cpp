@@ -11,8 +11,30 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
+
+QString CProjectTemplates::NameProblem(const QString& name)
+{
+    const QString shown = name.size() > 40 ? name.left(40) + QStringLiteral("…") : name;
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("模板名称不能为空。");
+    const bool control =
+        std::any_of(name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || control ||
+        name == QStringLiteral(".") || name == QStringLiteral(".."))
+        return QStringLiteral(
+                   "模板名称“%1”不能用作文件名：名称中不能含有“/”、“\\”或控制字符，也不能是“.”或“..”。"
+                   "请换一个名称。")
+            .arg(shown);
+    if (QFile::encodeName(name + QStringLiteral(".MDU")).size() > 255)
+        return QStringLiteral("模板名称“%1”太长，不能用作文件名。请换一个短些的名称。").arg(shown);
+    return QString();
+}
+
 QString CProjectTemplates::FileOf(const QString& name)
 {
+    if (!NameProblem(name).isEmpty())
+        return QString();
     return CProgramFolder::Resolve(QStringLiteral("Module")) + QLatin1Char('/') + name +
            QStringLiteral(".MDU");
 }
@@ -25,6 +47,7 @@ QStringList CProjectTemplates::List()
     QList<qint64> gone;
     for (query.First(); !query.Eof(); query.Next()) {
         const QString name = query.AsString(QStringLiteral("Name"));
+        // A name that cannot be a file name has no file either.
         if (!QFileInfo(FileOf(name)).isFile())
             gone << query.Field(0).toLongLong();
         else if (!names.contains(name))
@@ -48,6 +71,9 @@ bool CProjectTemplates::Exists(const QString& name)
 
 bool CProjectTemplates::Make(const QString& name, const QString& projectFile, QString& message)
 {
+    message = NameProblem(name);
+    if (!message.isEmpty())
+        return false;
     const QString folder = CProgramFolder::Resolve(QStringLiteral("Module"));
     if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
         CTool::Current().ShowMessageBox(QStringLiteral("错误"), QStringLiteral("无法创建文件夹"), 6, 1);

@@ -8,7 +8,11 @@
 class CProjectTemplates
 {
 public:
-    // The template file of the name (program folder, "Module", name + ".MDU").
+    // Why the name cannot name a template file (it is blank, holds a folder separator or a
+    // control character, or is "." or ".."), for the user; empty when it can.
+    static QString NameProblem(const QString& name);
+    // The template file of the name (program folder, "Module", name + ".MDU"); empty for a name
+    // that NameProblem refuses, so that no name reaches a file outside "Module".
     static QString FileOf(const QString& name);
     // The template names whose files exist, each once, in table order. Rows whose file is gone
     // are deleted from ModuleData for good.
@@ -17,6 +21,6 @@ public:
     static bool Exists(const QString& name);
     // Registers the name (as typed) and copies the database file to its template file, replacing
     // one of that name. False, with the user told, when the "Module" folder cannot be made; false
-    // with message set when the copy fails (the row is then not kept).
+    // with message set when NameProblem refuses the name or the copy fails (no row is kept then).
     static bool Make(const QString& name, const QString& projectFile, QString& message);
 };

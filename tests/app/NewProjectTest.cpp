@@ -315,6 +315,45 @@ TEST_F(NewProjectTest, ReplacingAProjectKeepsItWhenTheNewOneCannotBeWrittenAndDa
               QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
+// A template name becomes a file name in the template folder; one that is not a plain file name
+// would reach files elsewhere, such as the blank project itself.
+TEST_F(NewProjectTest, TemplateNamesThatAreNotPlainFileNamesReachNoFile)
+{
+    ShowWindow();
+    for (const QString& name :
+         {QStringLiteral("a/b"), QStringLiteral("../Project/ProjectModule"), QStringLiteral(".."),
+          QStringLiteral("."), QStringLiteral("a\\b"), QStringLiteral(" "), QStringLiteral("行一\n行二"),
+          QString(300, QLatin1Char('x'))}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_FALSE(CProjectTemplates::NameProblem(name).isEmpty());
+        EXPECT_TRUE(CProjectTemplates::FileOf(name).isEmpty());
+    }
+    for (const QString& name : {QStringLiteral("Bob's"), QStringLiteral("a..b"), QStringLiteral("办公楼 v2")})
+        EXPECT_TRUE(CProjectTemplates::NameProblem(name).isEmpty()) << name.toStdString();
+
+    QString message;
+    EXPECT_FALSE(CProjectTemplates::Make(
+        QStringLiteral("../外面"), m_folder.File(QStringLiteral("Project/ProjectModule.dat")), message));
+    EXPECT_TRUE(message.contains(QStringLiteral("不能用作文件名"))) << message.toStdString();
+    EXPECT_FALSE(QFile::exists(m_folder.File(QStringLiteral("外面.MDU"))));
+    EXPECT_FALSE(CProjectTemplates::Exists(QStringLiteral("../外面")));
+
+    // A stored row that names the blank project is neither offered nor used.
+    const QString outside = QStringLiteral("../Project/ProjectModule");
+    ExecQueryGuarded(TDM_SysParam::Current().Module,
+                     CSQLStatement("insert into ModuleData (Name, Date) values (?, '')", {outside}));
+    EXPECT_FALSE(CProjectTemplates::List().contains(outside));
+    CNewProjectRequest request;
+    request.FileName = QStringLiteral("庚");
+    request.Folder = m_location.filePath(QStringLiteral("庚"));
+    request.FromTemplate = true;
+    request.TemplateName = outside;
+    EXPECT_EQ(CNewProjectMaker::Create(request, nullptr), CNewProjectMaker::Result::Refused);
+    ASSERT_FALSE(m_dialogs->MessageBoxes.isEmpty());
+    EXPECT_TRUE(m_dialogs->MessageBoxes.last().message.contains(QStringLiteral("不能用作文件名")));
+    EXPECT_FALSE(QFile::exists(CNewProjectMaker::ProjectFile(request.Folder, request.FileName)));
+}
+
 TEST_F(NewProjectTest, MissingDefaultLibraryRecordStopsBeforeAnythingIsMade)
 {
     ShowWindow();
