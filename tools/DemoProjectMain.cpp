@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -58,6 +59,25 @@ private:
     }
 };
 
+// An installed program folder is shared by its users, who may not write it: what it ships must be
+// readable by all of them, whatever the writers made their files.
+void MakeReadableByAll(const QString& folder)
+{
+    const QFile::Permissions file =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    const QFile::Permissions directory = file | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    QStringList entries{folder};
+    while (it.hasNext())
+        entries << it.next();
+    for (const QString& entry : entries) {
+        const bool isDir = QFileInfo(entry).isDir();
+        if (!QFile::setPermissions(entry, isDir ? directory : file))
+            throw Exception(QStringLiteral("cannot make %1 readable by all").arg(entry));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -79,6 +99,7 @@ int main(int argc, char* argv[])
         CDemoProject::WriteOffice(project, kDetailedAC, std::make_unique<CConsoleToolDialogs>());
         if (!hadBackup)
             QDir(backup).removeRecursively();
+        MakeReadableByAll(QFileInfo(project).path());
     } catch (const Exception& e) {
         std::fprintf(stderr, "didivov_demogen: %s\n", qPrintable(e.Message()));
         QFile::remove(project);
