@@ -2,6 +2,7 @@
 
 #include "model/CNodeData.h"
 #include "model/TDM_Project.h"
+#include "platform/core/CDbError.h"
 #include "platform/core/Exception.h"
 
 #include <QSqlDatabase>
@@ -38,7 +39,7 @@ void RunSavepointStatement(const QString& sql, bool raise)
     QSqlQuery query(TDM_Project::Current().ProjectCon.Database());
     if (!query.exec(sql) && raise)
         throw Exception(
-            QStringLiteral("执行数据发生异常:\n%1\n执行的语句:%2").arg(query.lastError().text(), sql));
+            QStringLiteral("执行数据发生异常:\n%1\n执行的语句:%2").arg(CDbError::Describe(query.lastError()), sql));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/core/CDbConnection.h"
 
+#include "platform/core/CDbError.h"
 #include "platform/core/Exception.h"
 
 #include <QFileInfo>
@@ -25,7 +26,7 @@ void CDbConnection::Open(const QString& path, bool create)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
         if (!db.open()) {
-            const QString message = db.lastError().text();
+            const QString message = CDbError::Describe(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
             throw Exception(QStringLiteral("无法打开数据库 %1\n%2").arg(path, message));
@@ -34,7 +35,7 @@ void CDbConnection::Open(const QString& path, bool create)
         // A file that is not a database fails here, not at the first real statement.
         if (!pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON")) ||
             !pragma.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-            const QString message = pragma.lastError().text();
+            const QString message = CDbError::Describe(pragma.lastError());
             pragma = QSqlQuery();
             db.close();
             db = QSqlDatabase();
@@ -71,14 +72,14 @@ void CDbConnection::BeginTransaction()
 {
     QSqlDatabase db = Database();
     if (!db.transaction())
-        throw Exception(QStringLiteral("无法开始事务: %1").arg(db.lastError().text()));
+        throw Exception(QStringLiteral("无法开始事务: %1").arg(CDbError::Describe(db.lastError())));
 }
 
 void CDbConnection::Commit()
 {
     QSqlDatabase db = Database();
     if (!db.commit())
-        throw Exception(QStringLiteral("无法提交事务: %1").arg(db.lastError().text()));
+        throw Exception(QStringLiteral("无法提交事务: %1").arg(CDbError::Describe(db.lastError())));
 }
 
 void CDbConnection::Rollback()

@@ -1,6 +1,7 @@
 #include "platform/core/CDbQuery.h"
 
 #include "platform/core/CDbConnection.h"
+#include "platform/core/CDbError.h"
 #include "platform/core/Exception.h"
 
 #include <QRegularExpression>
@@ -34,11 +35,11 @@ QSqlQuery Prepare(const QString& connection, const CSQLStatement& statement)
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(statement.Text))
-        throw Exception(query.lastError().text());
+        throw Exception(CDbError::Describe(query.lastError()));
     for (const QVariant& value : statement.Values)
         query.addBindValue(value);
     if (!query.exec())
-        throw Exception(query.lastError().text());
+        throw Exception(CDbError::Describe(query.lastError()));
     return query;
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/core/CSavepoint.h"
 
+#include "platform/core/CDbError.h"
 #include "platform/core/Exception.h"
 
 #include <QSqlDatabase>
@@ -37,5 +38,5 @@ void CSavepoint::Run(const QString& sql, bool raise)
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!query.exec(sql) && raise)
         throw Exception(
-            QStringLiteral("执行数据发生异常:\n%1\n执行的语句:%2").arg(query.lastError().text(), sql));
+            QStringLiteral("执行数据发生异常:\n%1\n执行的语句:%2").arg(CDbError::Describe(query.lastError()), sql));
 }

@@ -74,3 +74,62 @@ TEST(CDbQuery, BoundValuesRoundTripExactly)
     EXPECT_EQ(query.AsDouble("Value"), value);
     EXPECT_TRUE(query.FieldByName("note").isNull());
 }
+
+// What the user reads of a database failure: a Chinese sentence naming the cause, then SQLite's
+// own message for support.
+TEST(CDbConnection, FailuresNameTheirCauseInChineseAndKeepTheDatabaseMessage)
+{
+    CTempDatabase db;
+    db.Exec("create table t (id INTEGER PRIMARY KEY, name TEXT NOT NULL)");
+    db.Exec("insert into t (id, name) values (1, 'a')");
+    const struct
+    {
+        const char* sql;
+        const char* cause;
+        const char* detail;
+    } cases[] = {
+        {"select * from NoSuchTable", "SQL语句执行失败：", "no such table: NoSuchTable"},
+        {"insert into t (id, name) values (1, 'b')", "数据不符合数据库的约束", "UNIQUE constraint failed"},
+        {"insert into t (id) values (2)", "数据不符合数据库的约束", "NOT NULL constraint failed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sql);
+        CDbQuery& query = db.Query();
+        query.SetSQL(QString::fromUtf8(c.sql));
+        try {
+            query.ExecSQL();
+            ADD_FAILURE() << "the statement ran";
+        } catch (const Exception& e) {
+            EXPECT_TRUE(e.Message().startsWith(QString::fromUtf8(c.cause))) << e.Message().toStdString();
+            EXPECT_TRUE(e.Message().contains(QString::fromUtf8(c.detail))) << e.Message().toStdString();
+        }
+    }
+
+    // A file that is not a database.
+    QTemporaryDir dir;
+    const QString garbage = dir.filePath("garbage.dat");
+    {
+        QFile file(garbage);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, '\x5a'));
+    }
+    CDbConnection connection("test_causes");
+    try {
+        connection.Open(garbage);
+        ADD_FAILURE() << "a garbage file opened";
+    } catch (const Exception& e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("文件不是有效的数据库："))) << e.Message().toStdString();
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("not a database"))) << e.Message().toStdString();
+    }
+
+    // A database that refuses writes answers as a read-only file does (the same SQLite code).
+    db.Exec("PRAGMA query_only = 1");
+    try {
+        db.Exec("insert into t (id, name) values (3, 'c')");
+        ADD_FAILURE() << "wrote into a read-only database";
+    } catch (const Exception& e) {
+        EXPECT_TRUE(e.Message().startsWith(QStringLiteral("数据库文件或其所在文件夹是只读的，无法写入：")))
+            << e.Message().toStdString();
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("readonly database"))) << e.Message().toStdString();
+    }
+}

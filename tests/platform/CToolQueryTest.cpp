@@ -47,7 +47,8 @@ TEST_F(CToolQueryTest, OpenQueryFailureShowsTheDatabaseMessageAndTheStatement)
     EXPECT_EQ(CTool::OpenQuery(m_db.Query(), sql), -1);
     ASSERT_EQ(Fake().Messages.size(), 1);
     const QString& shown = Fake().Messages.first();
-    EXPECT_TRUE(shown.startsWith("no such table: NoSuchTable")) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("SQL语句执行失败：no such table: NoSuchTable")))
+        << shown.toStdString();
     EXPECT_TRUE(shown.endsWith("\nSQL:" + sql)) << shown.toStdString();
     EXPECT_TRUE(Fake().MessageBoxes.isEmpty());
 }
@@ -76,7 +77,7 @@ TEST_F(CToolQueryTest, GuardedQueriesRaiseWithTheirCaptionAndTheStatement)
     const QString updateFailure = GuardedFailure(
         [](CDbQuery& query, const CSQLStatement& statement) { ExecQueryGuarded(query, statement); },
         m_db.Query(), update);
-    EXPECT_TRUE(updateFailure.startsWith(QStringLiteral("执行数据发生异常:\nno such table: NoSuchTable")))
+    EXPECT_TRUE(updateFailure.startsWith(QStringLiteral("执行数据发生异常:\nSQL语句执行失败：no such table: NoSuchTable")))
         << updateFailure.toStdString();
     EXPECT_TRUE(updateFailure.endsWith(QStringLiteral("\n执行的语句:") + update))
         << updateFailure.toStdString();
