@@ -105,7 +105,7 @@ void CTreeView2DB::LoadTree()
             QStringLiteral("工程异常"),
             QStringLiteral("很遗憾，你的工程数据不完整，是否需要系统自动清理？\n 是-自动清理  \n "
                            "否-不清理，但输出到日志(msg.log)中"),
-            9, 2, QStringLiteral("是"), QStringLiteral("否"));
+            9, 3, QStringLiteral("是"), QStringLiteral("否"), 2);
         if (answer == 6)
             DeleteOrphanRows(orphans);
         else

@@ -34,8 +34,8 @@ public:
         Refuse(title);
         return -1;
     }
-    int ShowInfor(const QString& caption, const QString& message, int, int, const QString&,
-                  const QString&) override
+    int ShowInfor(const QString& caption, const QString& message, int, int, const QString&, const QString&,
+                  int) override
     {
         return Refuse(caption + QLatin1Char(' ') + message);
     }

@@ -77,9 +77,9 @@ int CTool::Select(const QString& title, const QStringList& options)
 }
 
 int CTool::ShowMessageBox(const QString& caption, const QString& message, int style, int icon,
-                          const QString& firstButton, const QString& secondButton)
+                          const QString& firstButton, const QString& secondButton, int defaultButton)
 {
-    return m_dialogs->ShowInfor(caption, message, style, icon, firstButton, secondButton);
+    return m_dialogs->ShowInfor(caption, message, style, icon, firstButton, secondButton, defaultButton);
 }
 
 void CTool::ShowMessage(const QString& message)

@@ -33,9 +33,10 @@ public:
     int Input(const QString& prompt, QString& value, int option, const QString& caption);
     int InputList(const QStringList& labels, QStringList& values, int option, const QString& title);
     int Select(const QString& title, const QStringList& options);
+    // Icons and the default button as CToolDialogsBase::ShowInfor takes them.
     int ShowMessageBox(const QString& caption, const QString& message, int style, int icon,
                        const QString& firstButton = QStringLiteral("确定"),
-                       const QString& secondButton = QStringLiteral("取消"));
+                       const QString& secondButton = QStringLiteral("取消"), int defaultButton = 1);
     void ShowMessage(const QString& message);
     bool GetOpenFileName(const QString& title, const QString& filter, QString& fileName);
     bool GetSaveFileName(const QString& title, const QString& filter, QString& fileName);

@@ -22,10 +22,11 @@ public:
     virtual int InputList(const QStringList& labels, QStringList& values, int option, const QString& title) = 0;
     // Index of the chosen option (0 = first), -1 when closed without a choice.
     virtual int Select(const QString& title, const QStringList& options) = 0;
-    // style 6: notice with one button; 9: question with two. icon 0 warning, 1 error, 2 information.
-    // 6 when the first button was pressed.
+    // style 6: notice with one button; 9: question with two. icon 0 warning, 1 error,
+    // 2 information, 3 question. defaultButton 1 or 2 is the one Enter presses: a question whose
+    // first answer destroys data makes it 2. 6 when the first button was pressed.
     virtual int ShowInfor(const QString& caption, const QString& message, int style, int icon,
-                          const QString& firstButton, const QString& secondButton) = 0;
+                          const QString& firstButton, const QString& secondButton, int defaultButton) = 0;
     // The plain message box of database failures and short notices.
     virtual void ShowMessage(const QString& message) = 0;
     // File choices. filter is in Qt's form ("8760h逐时气象文件(*.qsw)"); fileName goes in as the

@@ -119,16 +119,17 @@ int TToolDialogs::Select(const QString& title, const QStringList& options)
 }
 
 int TToolDialogs::ShowInfor(const QString& caption, const QString& message, int style, int icon,
-                            const QString& firstButton, const QString& secondButton)
+                            const QString& firstButton, const QString& secondButton, int defaultButton)
 {
     QMessageBox box(Owner());
     box.setWindowTitle(caption);
     box.setText(message);
-    box.setIcon(icon == 0 ? QMessageBox::Warning : icon == 1 ? QMessageBox::Critical : QMessageBox::Information);
+    static const QMessageBox::Icon icons[] = {QMessageBox::Warning, QMessageBox::Critical,
+                                              QMessageBox::Information, QMessageBox::Question};
+    box.setIcon(icon >= 0 && icon <= 3 ? icons[icon] : QMessageBox::Information);
     QPushButton* first = box.addButton(firstButton, QMessageBox::AcceptRole);
-    if (style == 9)
-        box.addButton(secondButton, QMessageBox::RejectRole);
-    box.setDefaultButton(first);
+    QPushButton* second = style == 9 ? box.addButton(secondButton, QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(second && defaultButton == 2 ? second : first);
     box.exec();
     return box.clickedButton() == first ? 6 : 7;
 }

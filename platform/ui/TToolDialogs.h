@@ -21,7 +21,7 @@ public:
     int InputList(const QStringList& labels, QStringList& values, int option, const QString& title) override;
     int Select(const QString& title, const QStringList& options) override;
     int ShowInfor(const QString& caption, const QString& message, int style, int icon, const QString& firstButton,
-                  const QString& secondButton) override;
+                  const QString& secondButton, int defaultButton) override;
     void ShowMessage(const QString& message) override;
     bool GetOpenFileName(const QString& title, const QString& filter, QString& fileName) override;
     bool GetSaveFileName(const QString& title, const QString& filter, QString& fileName) override;

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -31,9 +32,44 @@ TEST(TToolDialogs, MessageBoxAnswersSixForTheFirstButtonOnly)
     EnsureTestApplication();
     TToolDialogs dialogs;
     PressWhenShown(QStringLiteral("确定"));
-    EXPECT_EQ(dialogs.ShowInfor("工程已经存在", "是否覆盖?", 9, 2, "确定", "取消"), 6);
+    EXPECT_EQ(dialogs.ShowInfor("工程已经存在", "是否覆盖?", 9, 2, "确定", "取消", 1), 6);
     PressWhenShown(QStringLiteral("取消"));
-    EXPECT_NE(dialogs.ShowInfor("工程已经存在", "是否覆盖?", 9, 2, "确定", "取消"), 6);
+    EXPECT_NE(dialogs.ShowInfor("工程已经存在", "是否覆盖?", 9, 2, "确定", "取消", 1), 6);
+}
+
+TEST(TToolDialogs, QuestionWithTheSecondButtonAsDefaultAnswersNoToEnter)
+{
+    EnsureTestApplication();
+    TToolDialogs dialogs;
+    const struct
+    {
+        int icon;
+        int defaultButton;
+        QMessageBox::Icon shownIcon;
+        const char* shownDefault;
+        bool enterAnswersYes;
+    } cases[] = {
+        {3, 2, QMessageBox::Question, "否", false},
+        {3, 1, QMessageBox::Question, "是", true},
+        {0, 1, QMessageBox::Warning, "是", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shownDefault);
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString defaultText;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            icon = box->icon();
+            defaultText = box->defaultButton() ? box->defaultButton()->text() : QString();
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(box, &enter);
+        });
+        const int answer = dialogs.ShowInfor("工程异常", "是否需要系统自动清理？", 9, c.icon, "是", "否", c.defaultButton);
+        EXPECT_EQ(icon, c.shownIcon);
+        EXPECT_EQ(defaultText, QString::fromUtf8(c.shownDefault));
+        EXPECT_EQ(answer == 6, c.enterAnswersYes);
+    }
 }
 
 TEST(TToolDialogs, CancelledInputKeepsTheValue)

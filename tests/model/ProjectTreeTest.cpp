@@ -393,6 +393,9 @@ protected:
         ASSERT_EQ(Dialogs().MessageBoxes.size(), 1);
         EXPECT_EQ(Dialogs().MessageBoxes[0].caption, QStringLiteral("工程异常"));
         EXPECT_EQ(Dialogs().MessageBoxes[0].style, 9);
+        // Enter must not delete rows: the question icon, and "否" is the default.
+        EXPECT_EQ(Dialogs().MessageBoxes[0].icon, 3);
+        EXPECT_EQ(Dialogs().MessageBoxes[0].defaultButton, 2);
     }
 };
 

@@ -47,9 +47,9 @@ int CFakeToolDialogs::Select(const QString&, const QStringList&)
 }
 
 int CFakeToolDialogs::ShowInfor(const QString& caption, const QString& message, int style, int icon, const QString&,
-                                const QString&)
+                                const QString&, int defaultButton)
 {
-    MessageBoxes << SMessageBox{caption, message, style, icon};
+    MessageBoxes << SMessageBox{caption, message, style, icon, defaultButton};
     return MessageBoxAnswers.isEmpty() ? DefaultAnswer : MessageBoxAnswers.takeFirst();
 }
 
