@@ -13,6 +13,7 @@
 #include "model/TInitalizationManage.h"
 #include "platform/core/CTool.h"
 #include "platform/core/CToolDialogsBase.h"
+#include "platform/ui/TApplication.h"
 #include "project/CSystemGlobalData.h"
 #include "report/forms/TReportPreviewer.h"
 
@@ -36,6 +37,14 @@ CProgramStart::~CProgramStart()
     m_registry.reset();
     m_sysParam.reset();
     m_tool.reset();
+}
+
+void CProgramStart::PrepareApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("didivov"));
+    // Not Qt's display name: the window system would repeat it after every caption.
+    TApplication::SetTitle(QString::fromUtf8(CSystemGlobalData::ProductCaption));
+    TApplication::LoadQtTranslations();
 }
 
 bool CProgramStart::Start(QWidget* mainWindow)

@@ -30,6 +30,10 @@ public:
     CProgramStart(const CProgramStart&) = delete;
     CProgramStart& operator=(const CProgramStart&) = delete;
 
+    // Names the running application and gives it the program's title and Qt's Chinese texts;
+    // called before any window is made.
+    static void PrepareApplication();
+
     // Opens and updates the system databases. False when the program must end; the user has
     // been told why under "严重错误". The main window, when given, is where wait notes appear.
     bool Start(QWidget* mainWindow = nullptr);

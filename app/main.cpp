@@ -11,8 +11,7 @@
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("didivov"));
-    app.setApplicationDisplayName(TVoro_Main::ProductCaption());
+    CProgramStart::PrepareApplication();
     try {
         QString error;
         if (!CProgramFolder::PrepareWritable(error)) {

@@ -3,6 +3,7 @@
 #include "app/controls/ModalResult.h"
 #include "app/controls/TBMPButton.h"
 #include "platform/core/CTool.h"
+#include "platform/ui/TApplication.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -51,7 +52,7 @@ void TChangeNameForm::BMPButton2Click()
         if (CTool::Exists())
             CTool::Current().ShowMessage(QStringLiteral("信息栏不能为空!!!"));
         else
-            QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
+            QMessageBox::information(this, TApplication::Title(),
                                      QStringLiteral("信息栏不能为空!!!"));
         return;
     }

@@ -11,4 +11,13 @@ public:
 
     // The top-level exception display: the message under "错误".
     static void ShowException(const QString& message);
+
+    // The application title, the caption of plain message boxes. It is not Qt's display name,
+    // which the X11 platform appends to every window title after a dash.
+    static void SetTitle(const QString& title);
+    static QString Title();
+
+    // Installs Qt's own Chinese texts (file and print dialogs, standard buttons, driver errors) on
+    // the running application; false when they are not installed on this system.
+    static bool LoadQtTranslations();
 };

@@ -1,5 +1,7 @@
 #include "platform/ui/TToolDialogs.h"
 
+#include "platform/ui/TApplication.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -137,7 +139,7 @@ int TToolDialogs::ShowInfor(const QString& caption, const QString& message, int 
 void TToolDialogs::ShowMessage(const QString& message)
 {
     QMessageBox box(Owner());
-    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setWindowTitle(TApplication::Title());
     box.setText(message);
     box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     box.exec();
