@@ -207,8 +207,13 @@ void TVoro_Main::BuildLayout()
     m_searchScroll = new QScrollArea;
     m_searchScroll->setObjectName(QStringLiteral("ScrollBox2"));
     m_searchScroll->setFrameShape(QFrame::NoFrame);
+    // The panel takes the column's width and the open search form's height, without scroll bars.
+    m_searchScroll->setWidgetResizable(true);
+    m_searchScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_searchScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_searchPanel = new QWidget;
     m_searchPanel->setObjectName(QStringLiteral("SearchPanel"));
+    (new QVBoxLayout(m_searchPanel))->setContentsMargins(1, 1, 0, 0);
     m_searchScroll->setWidget(m_searchPanel);
     CloseSearch();
     treeLayout->addWidget(m_searchScroll);

@@ -10,30 +10,34 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
-constexpr int kWidth = 260;
-constexpr int kShapeTop = 45;
-constexpr int kShapeHeight = 180;
-
-QButtonGroup* AddRadioGroup(QWidget* form, const QString& name, const QString& title, const QRect& rect,
-                            const QStringList& items, int checked)
+QButtonGroup* AddRadioGroup(QWidget* form, const QString& name, const QString& title, const QStringList& items,
+                            int checked)
 {
     auto* box = new QGroupBox(title, form);
     box->setObjectName(name);
-    box->setGeometry(rect);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 2, 4, 2);
+    layout->setSpacing(0);
     auto* group = new QButtonGroup(box);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], box);
-        button->setGeometry(8, 18 + i * 20, rect.width() - 12, 18);
+        // A long choice is cut at the column's edge rather than widening the panel past the tree.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        button->setToolTip(items[i]);
+        layout->addWidget(button);
         group->addButton(button, i);
     }
     group->button(checked)->setChecked(true);
@@ -60,57 +64,80 @@ QStringList TSeachForm::KindItems()
 TSeachForm::TSeachForm(CNodeTreeView* view, QWidget* owner) : QWidget(owner), m_view(view)
 {
     setObjectName(QStringLiteral("SeachForm"));
-    setFixedWidth(kWidth);
+    // Laid out rather than placed: the rows take the height of the display's font and the width
+    // of the column under the tree, so the button and the status line are never cut.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
 
+    auto* searchRow = new QHBoxLayout;
     m_label2 = new QLabel(QStringLiteral("名称包含"), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setGeometry(4, 4, 56, 20);
     m_edit1 = new QLineEdit(this);
     m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setGeometry(62, 2, 128, 22);
+    m_edit1->setMinimumWidth(60);
     m_bmpButton1 = new TBMPButton(QStringLiteral("查找"), this);
     m_bmpButton1->setObjectName(QStringLiteral("BMPButton1"));
-    m_bmpButton1->setGeometry(194, 2, 60, 22);
+    const QFontMetrics buttonFont(m_bmpButton1->GetFont());
+    m_bmpButton1->setFixedSize(qMax(60, buttonFont.horizontalAdvance(QStringLiteral("查找")) + 24),
+                               qMax(22, buttonFont.height() + 8));
+    searchRow->addWidget(m_label2);
+    searchRow->addWidget(m_edit1, 1);
+    searchRow->addWidget(m_bmpButton1);
+    layout->addLayout(searchRow);
+
+    auto* statusRow = new QHBoxLayout;
     m_speedButton2 = new QToolButton(this);
     m_speedButton2->setObjectName(QStringLiteral("SpeedButton2"));
     m_speedButton2->setAutoRaise(true);
-    m_speedButton2->setText(QStringLiteral("高级>>"));
-    m_speedButton2->setGeometry(2, 25, 58, 18);
+    m_speedButton2->setText(QStringLiteral("高级<<"));
+    // Wide enough for either caption, so the status line does not move when it changes.
+    m_speedButton2->setMinimumWidth(m_speedButton2->sizeHint().width());
     m_label3 = new QLabel(this);
     m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setGeometry(64, 25, kWidth - 66, 18);
+    statusRow->addWidget(m_speedButton2);
+    statusRow->addWidget(m_label3, 1);
+    layout->addLayout(statusRow);
 
     m_shape1 = new QFrame(this);
     m_shape1->setObjectName(QStringLiteral("Shape1"));
     m_shape1->setFrameShape(QFrame::Box);
-    m_shape1->setGeometry(2, kShapeTop, kWidth - 4, kShapeHeight);
-    auto* label1 = new QLabel(QStringLiteral("元素类别:"), this);
+    auto* advanced = new QVBoxLayout(m_shape1);
+    advanced->setContentsMargins(4, 4, 4, 4);
+    advanced->setSpacing(2);
+    auto* kindRow = new QHBoxLayout;
+    auto* label1 = new QLabel(QStringLiteral("元素类别:"), m_shape1);
     label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(8, kShapeTop + 8, 64, 20);
-    m_comboBox1 = new QComboBox(this);
+    m_comboBox1 = new QComboBox(m_shape1);
     m_comboBox1->setObjectName(QStringLiteral("ComboBox1"));
     m_comboBox1->addItems(KindItems());
     m_comboBox1->setMaxVisibleItems(16);
-    m_comboBox1->setGeometry(74, kShapeTop + 6, 140, 22);
-    m_checkBox1 = new QCheckBox(QStringLiteral("包含闲置元素"), this);
+    kindRow->addWidget(label1);
+    kindRow->addWidget(m_comboBox1, 1);
+    advanced->addLayout(kindRow);
+    m_checkBox1 = new QCheckBox(QStringLiteral("包含闲置元素"), m_shape1);
     m_checkBox1->setObjectName(QStringLiteral("CheckBox1"));
-    m_checkBox1->setGeometry(8, kShapeTop + 32, 200, 20);
-    m_radioGroup1 = AddRadioGroup(this, QStringLiteral("RadioGroup1"), QStringLiteral("范围"),
-                                  QRect(6, kShapeTop + 54, kWidth - 12, 58),
+    advanced->addWidget(m_checkBox1);
+    m_radioGroup1 = AddRadioGroup(m_shape1, QStringLiteral("RadioGroup1"), QStringLiteral("范围"),
                                   {QStringLiteral("当前节点下属的所有节点"), QStringLiteral("所有节点")}, 1);
+    advanced->addWidget(m_radioGroup1->buttons().first()->parentWidget());
     m_radioGroup2 = AddRadioGroup(
-        this, QStringLiteral("RadioGroup2"), QStringLiteral("搜索方式"),
-        QRect(6, kShapeTop + 114, kWidth - 12, 60),
+        m_shape1, QStringLiteral("RadioGroup2"), QStringLiteral("搜索方式"),
         {QStringLiteral("一有结果便停止"), QStringLiteral("搜索所有符合条件，并放到查询列表中")}, 1);
+    advanced->addWidget(m_radioGroup2->buttons().first()->parentWidget());
+    layout->addWidget(m_shape1);
 
     connect(m_bmpButton1, &TBMPButton::OnClick, this, [this] { SpeedButton1Click(); });
     connect(m_edit1, &QLineEdit::returnPressed, this, [this] { SpeedButton1Click(); });
     connect(m_speedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
 
-    setFixedHeight(kShapeTop + kShapeHeight + 5);
-    move(1, 1);
-    if (owner)
+    if (owner) {
+        if (owner->layout())
+            owner->layout()->addWidget(this);
+        else
+            move(1, 1);
         owner->show();
+    }
     FormShow();
 }
 
@@ -122,14 +149,11 @@ void TSeachForm::FormShow()
 
 void TSeachForm::SpeedButton2Click()
 {
-    if (m_collapsed) {
-        m_speedButton2->setText(QStringLiteral("高级<<"));
-        setFixedHeight(kShapeTop + kShapeHeight + 5);
-    } else {
-        m_speedButton2->setText(QStringLiteral("高级>>"));
-        setFixedHeight(kShapeTop);
-    }
+    m_speedButton2->setText(m_collapsed ? QStringLiteral("高级<<") : QStringLiteral("高级>>"));
+    m_shape1->setVisible(m_collapsed);
     m_collapsed = !m_collapsed;
+    layout()->activate();
+    setFixedHeight(layout()->sizeHint().height());
     ResizeOwner();
 }
 
@@ -138,7 +162,10 @@ void TSeachForm::ResizeOwner()
     QWidget* panel = parentWidget();
     if (!panel)
         return;
-    panel->setFixedSize(width() + 1, height() + 1);
+    // The width follows the column; only the height is the form's.
+    panel->setFixedHeight(height() + 1);
+    if (!panel->layout())
+        panel->setFixedWidth(width() + 1);
     for (QWidget* up = panel->parentWidget(); up; up = up->parentWidget()) {
         if (auto* area = qobject_cast<QScrollArea*>(up)) {
             area->setFixedHeight(height() + 5);

@@ -15,8 +15,11 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -158,21 +161,52 @@ TEST_F(SearchHistoryTest, FindOpensCollapsedAndClosesAgain)
     TSeachForm* form = OpenSearch();
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->Collapsed());
-    EXPECT_EQ(form->height(), 45);
-    EXPECT_EQ(scroll->height(), 50);
+    const int collapsed = form->height();
+    EXPECT_EQ(scroll->height(), collapsed + 5);
     EXPECT_FALSE(panel->isHidden());
     EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText(),
               QStringLiteral("所有"));
     EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->count(), 31);
 
     form->SpeedButton2Click();
-    EXPECT_EQ(form->height(), 230);
-    EXPECT_EQ(scroll->height(), 235);
+    EXPECT_GT(form->height(), collapsed + 150); // the advanced area under the search line
+    EXPECT_EQ(scroll->height(), form->height() + 5);
 
     Trigger("Action_Find");
     EXPECT_EQ(m_window->SearchForm(), nullptr);
     EXPECT_TRUE(panel->isHidden());
     EXPECT_EQ(scroll->height(), 2);
+}
+
+TEST_F(SearchHistoryTest, ThePanelShowsItsButtonsAndTheResultCountWholeAt1366By768)
+{
+    m_window->resize(1366, 768 - 40);
+    m_window->layout()->activate();
+    auto* scroll = m_window->findChild<QScrollArea*>(QStringLiteral("ScrollBox2"));
+    for (bool advanced : {false, true}) {
+        SCOPED_TRACE(advanced ? "advanced" : "collapsed");
+        TSeachForm* form = Find(QStringLiteral("人员"));
+        if (form->Collapsed() == advanced)
+            form->SpeedButton2Click();
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(Status(form).startsWith(QStringLiteral("查找到")));
+        const QRect visible = scroll->viewport()->rect();
+        for (const char* name : {"Edit1", "BMPButton1", "SpeedButton2", "Label3"}) {
+            SCOPED_TRACE(name);
+            auto* widget = form->findChild<QWidget*>(QString::fromLatin1(name));
+            ASSERT_NE(widget, nullptr);
+            const QRect at(widget->mapTo(scroll->viewport(), QPoint(0, 0)), widget->size());
+            EXPECT_TRUE(visible.contains(at)) << at.x() << "," << at.y() << " " << at.width() << "x" << at.height();
+            EXPECT_GE(widget->height(), widget->fontMetrics().height());
+        }
+        auto* status = form->findChild<QLabel*>(QStringLiteral("Label3"));
+        EXPECT_GE(status->width(), status->fontMetrics().horizontalAdvance(status->text()));
+        auto* button = form->findChild<TBMPButton*>(QStringLiteral("BMPButton1"));
+        EXPECT_GE(button->width(), QFontMetrics(button->GetFont()).horizontalAdvance(button->Caption()));
+        // The tree keeps most of the column.
+        EXPECT_GE(m_window->TreeWidget()->height(), 150);
+        Trigger("Action_Find");
+    }
 }
 
 TEST_F(SearchHistoryTest, ListModePutsPathsIntoCategoryTwoAndALineSelectsItsNode)
