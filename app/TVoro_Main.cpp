@@ -1,6 +1,8 @@
 #include "app/TVoro_Main.h"
 
+#include "app/CDesktopPrograms.h"
 #include "app/TNodeInfoPage.h"
+#include "app/TProjectTreeDelegate.h"
 #include "app/controls/CSysOutputManage.h"
 #include "app/controls/TAbout.h"
 #include "app/controls/TSysOutputPanel.h"
@@ -31,7 +33,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -96,6 +97,7 @@ TVoro_Main::TVoro_Main(QWidget* parent) : QMainWindow(parent)
     BuildStatusBar();
     ConnectCommands();
     resize(1280, 720);
+    m_desktopPrograms = std::make_unique<CDesktopPrograms>();
     FormCreate();
     CreateCalculateHost();
     CreateCustomHint();
@@ -199,6 +201,7 @@ void TVoro_Main::BuildLayout()
     m_treeWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_treeWidget->setMouseTracking(true);
     m_treeWidget->setContextMenuPolicy(Qt::NoContextMenu);
+    m_treeWidget->setItemDelegate(new TProjectTreeDelegate(m_treeWidget));
     m_treeWidget->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_treeWidget->header()->setStretchLastSection(false);
     m_treeWidget->viewport()->installEventFilter(this);
@@ -931,22 +934,6 @@ void TVoro_Main::act_structure_rework1Execute()
 void TVoro_Main::Action_CADExecute()
 {
     NotAvailable(QStringLiteral("CAD建模"));
-}
-
-void TVoro_Main::Action_NotePadExecute()
-{
-    QProcess::startDetached(QStringLiteral("notepad.exe"), {});
-}
-
-void TVoro_Main::Action_CaculateExecute()
-{
-    QProcess::startDetached(QStringLiteral("calc.exe"), {});
-}
-
-void TVoro_Main::Action_EasyCaculateExecute()
-{
-    const QString folder = CProgramFolder::Path();
-    QProcess::startDetached(QDir(folder).filePath(QStringLiteral("easycalc.exe")), {}, folder);
 }
 
 void TVoro_Main::Action_ReCalExecute() {}

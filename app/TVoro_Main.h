@@ -12,6 +12,8 @@
 #include <memory>
 
 class CCalculateHostBase;
+class CDesktopProgramsBase;
+enum class EAccessoryKind : int;
 class QAction;
 class QActionGroup;
 class QGroupBox;
@@ -155,9 +157,12 @@ public:
     void act_structure_reworkExecute();
     void act_structure_rework1Execute();
     void Action_CADExecute();
+    // The desktop's text editor and calculator (TVoro_Main_Tools.cpp); a missing one is named.
     void Action_NotePadExecute();
     void Action_CaculateExecute();
     void Action_EasyCaculateExecute();
+    // Where the accessories are looked up and started; tests install a fake.
+    void SetDesktopPrograms(std::unique_ptr<CDesktopProgramsBase> programs);
     void Action_ReCalExecute();
     void act_STDType1Execute(QAction* sender);
     void act_SetCurBuilderExecute(QAction* sender);
@@ -265,12 +270,18 @@ private:
     void StartRename();
     // Enables or disables every control of the open page.
     void EnablePageControls(bool enabled);
+    // The path caption and the page's path after the selected node or an ancestor was renamed.
+    void ShowSelectedPath();
+    // The parameter area and the node commands while no node is selected.
+    void ShowNoSelection();
     // Moves the selected node among its siblings by the offset.
     void MoveSelectedBy(int offset);
+    void StartAccessory(EAccessoryKind kind, const QString& workingFolder);
 
     CActionState m_actionState;
     CNodeTreeView m_treeView;
     std::unique_ptr<CCalculateHostBase> m_calcHost;
+    std::unique_ptr<CDesktopProgramsBase> m_desktopPrograms;
     QHash<QString, QAction*> m_actions;
     QHash<CTreeItem*, QTreeWidgetItem*> m_widgetItems;
     QActionGroup* m_designTypeGroup = nullptr;

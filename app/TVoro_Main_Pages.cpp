@@ -99,6 +99,26 @@ void TVoro_Main::UpdateNodeActions(CTreeItem* item)
     Action(QStringLiteral("Action_DisEnabled"))->setEnabled(!root && active);
 }
 
+void TVoro_Main::ShowSelectedPath()
+{
+    CTreeItem* item = m_treeView.Selected();
+    if (!item)
+        return;
+    SetPathCaption(CSystemGlobalData::GetTreePath(item));
+    if (m_openPage == m_infoPage)
+        m_infoPage->LoadData(item);
+}
+
+void TVoro_Main::ShowNoSelection()
+{
+    // Nothing is selected (the node was deleted): no path, no page and no commands of a node.
+    SetPathCaption(QString());
+    HideOpenPage();
+    m_coordinateGroupBox->hide();
+    for (const char* name : {"Action_Delete", "Action_Enabled", "Action_DisEnabled", "Action_CAD", "ToolButton3"})
+        Action(QString::fromLatin1(name))->setEnabled(false);
+}
+
 void TVoro_Main::RefreshSelectedPage()
 {
     CTreeItem* item = m_treeView.Selected();

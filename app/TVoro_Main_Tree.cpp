@@ -1,4 +1,5 @@
 #include "app/TVoro_Main.h"
+#include "app/TProjectTreeDelegate.h"
 
 #include "model/CNodeClipboard.h"
 #include "model/CNodeData.h"
@@ -88,6 +89,14 @@ void TVoro_Main::ItemRenamed(CTreeItem* item)
     if (QTreeWidgetItem* widgetItem = m_widgetItems.value(item))
         widgetItem->setText(0, item->Text());
     --m_mirroring;
+    // The selected node's path names it and its ancestors, whatever renamed them.
+    CTreeItem* selected = m_treeView.Selected();
+    for (CTreeItem* up = selected; up; up = up->Parent()) {
+        if (up == item) {
+            ShowSelectedPath();
+            break;
+        }
+    }
 }
 
 void TVoro_Main::ItemImageChanged(CTreeItem* item)
@@ -99,8 +108,14 @@ void TVoro_Main::ItemImageChanged(CTreeItem* item)
                                          ? m_treeWidget->palette().text()
                                          : m_treeWidget->palette().brush(QPalette::Disabled, QPalette::Text));
         widgetItem->setToolTip(0, item->IsActive() ? QString() : QStringLiteral("闲置"));
+        widgetItem->setData(0, TProjectTreeDelegate::IdleRole, !item->IsActive());
     }
     --m_mirroring;
+    // However the selected node became idle or active, its commands and page follow at once.
+    if (item == m_treeView.Selected()) {
+        UpdateNodeActions(item);
+        EnablePageControls(item->IsActive());
+    }
 }
 
 void TVoro_Main::ItemExpanded(CTreeItem* item)
@@ -121,6 +136,8 @@ void TVoro_Main::SelectionChanged(CTreeItem* item)
     --m_mirroring;
     if (item)
         TreeView1Change(item);
+    else
+        ShowNoSelection();
 }
 
 void TVoro_Main::UpdateBegun()

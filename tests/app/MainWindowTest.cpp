@@ -1,5 +1,6 @@
 #include "tests/app/MainWindowFixture.h"
 
+#include "app/CDesktopProgramsBase.h"
 #include "app/TNodeInfoPage.h"
 #include "app/controls/TSysOutputPanel.h"
 #include "model/CNodeData.h"
@@ -7,6 +8,7 @@
 #include "model/CTreeItem.h"
 #include "platform/core/CDbConnection.h"
 #include "platform/core/CDbQuery.h"
+#include "platform/core/CProgramFolder.h"
 #include "platform/core/CSQLStatement.h"
 #include "platform/core/CTool.h"
 #include "project/CSystemGlobalData.h"
@@ -215,6 +217,67 @@ TEST_F(MainWindowTest, CommandsWithoutTheirSubsystemTellTheUser)
         Trigger(name);
         ASSERT_EQ(m_dialogs->MessageBoxes.size(), 1);
         EXPECT_TRUE(m_dialogs->MessageBoxes.first().message.contains(TVoro_Main::NotAvailableText()));
+    }
+}
+
+namespace {
+// Programs on a made-up search path; starting one is only recorded.
+class CFakeDesktopPrograms : public CDesktopProgramsBase
+{
+public:
+    CFakeDesktopPrograms(QStringList installed, bool starts) : m_installed(std::move(installed)), m_starts(starts) {}
+    QString Find(const QString& name) const override
+    {
+        return m_installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+    }
+    bool Start(const QString& program, const QString& workingFolder) override
+    {
+        Started << program + QLatin1Char('@') + workingFolder;
+        return m_starts;
+    }
+    QStringList Started;
+
+private:
+    QStringList m_installed;
+    bool m_starts;
+};
+} // namespace
+
+TEST_F(MainWindowTest, AccessoriesStartTheDesktopsProgramOrNameTheMissingOne)
+{
+    ShowWindow();
+    const QString folder = CProgramFolder::Path();
+    const struct
+    {
+        const char* action;
+        QStringList installed;
+        bool starts;
+        QString started; // program@working folder; empty: nothing started
+        const char* message; // the start of the notice; empty: none
+    } cases[] = {
+        {"Action_NotePad", {"kate", "mousepad"}, true, "/usr/bin/mousepad@", ""},
+        {"Action_Caculate", {"xcalc", "galculator"}, true, "/usr/bin/galculator@", ""},
+        // The area calculator's place is taken by the calculator, started in the program folder.
+        {"Action_EasyCaculate", {"xcalc"}, true, "/usr/bin/xcalc@" + folder, ""},
+        {"Action_NotePad", {}, true, "", "没有找到文本编辑器。请安装以下程序之一：gnome-text-editor、gedit"},
+        {"Action_EasyCaculate", {}, true, "", "没有找到计算器。请安装以下程序之一：gnome-calculator"},
+        {"Action_Caculate", {"kcalc"}, false, "/usr/bin/kcalc@", "无法启动计算器“/usr/bin/kcalc”。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.action);
+        auto programs = std::make_unique<CFakeDesktopPrograms>(c.installed, c.starts);
+        CFakeDesktopPrograms& fake = *programs;
+        m_window->SetDesktopPrograms(std::move(programs));
+        m_dialogs->MessageBoxes.clear();
+        Trigger(c.action);
+        EXPECT_EQ(fake.Started, c.started.isEmpty() ? QStringList() : QStringList{c.started});
+        if (*c.message) {
+            ASSERT_EQ(m_dialogs->MessageBoxes.size(), 1);
+            EXPECT_TRUE(m_dialogs->MessageBoxes.first().message.startsWith(QString::fromUtf8(c.message)))
+                << m_dialogs->MessageBoxes.first().message.toStdString();
+        } else {
+            EXPECT_TRUE(m_dialogs->MessageBoxes.isEmpty());
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "tests/app/MainWindowFixture.h"
 
+#include "app/TNodeInfoPage.h"
 #include "model/CNodeData.h"
 #include "model/CTreeItem.h"
 #include "model/CTreeView2DB.h"
@@ -8,6 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -235,4 +238,56 @@ TEST_F(TreeCommandsTest, KeysReachTheTreeCommandsOnlyFromTheTree)
     m_dialogs->MessageBoxAnswers = {7};
     Press(tree, Qt::Key_Delete);
     EXPECT_EQ(m_dialogs->MessageBoxes.size(), 1);
+}
+
+TEST_F(TreeCommandsTest, HeaderPageAndCommandsFollowRenameIdleAndDeleteAtOnce)
+{
+    CNodeData* room = Node(3, QStringLiteral("房间1"));
+    Select(room->TreeItem());
+    auto page = [this] { return qobject_cast<TNodeInfoPage*>(m_window->OpenPage()); };
+    QAction* activate = m_window->Action(QStringLiteral("Action_Enabled"));
+    QAction* idle = m_window->Action(QStringLiteral("Action_DisEnabled"));
+
+    // Rename in the tree: the header and the page name the new caption.
+    Trigger("act_edit");
+    auto* editor = m_window->TreeWidget()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("会议室"));
+    Press(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(m_window->PathCaption(), QStringLiteral("大楼1~楼层1~会议室"));
+    ASSERT_NE(page(), nullptr);
+    EXPECT_EQ(page()->PathText(), QStringLiteral("大楼1~楼层1~会议室"));
+    // An ancestor renamed elsewhere changes the selected node's path too.
+    ASSERT_TRUE(Node(2, QStringLiteral("楼层1"))->RenameNode(QStringLiteral("一层")));
+    EXPECT_EQ(m_window->PathCaption(), QStringLiteral("大楼1~一层~会议室"));
+    EXPECT_EQ(page()->PathText(), QStringLiteral("大楼1~一层~会议室"));
+
+    // Idling the selected node greys its row at once, though the row is highlighted.
+    QTreeWidget* tree = m_window->TreeWidget();
+    auto row = [&] { return tree->viewport()->grab(tree->visualItemRect(m_window->WidgetItem(room->TreeItem()))).toImage(); };
+    const QImage activeRow = row();
+    idle->trigger();
+    EXPECT_NE(row(), activeRow);
+    activate->trigger();
+    EXPECT_EQ(row(), activeRow);
+    // Status changed outside the tree's commands (the message panel's): commands and page follow.
+    room->SetNodeStatus(false);
+    EXPECT_TRUE(activate->isEnabled());
+    EXPECT_FALSE(idle->isEnabled());
+    for (QWidget* control : page()->findChildren<QWidget*>())
+        EXPECT_FALSE(control->isEnabled());
+    EXPECT_NE(row(), activeRow);
+
+    // Deleting the selected node leaves no header and no node commands behind.
+    m_dialogs->MessageBoxAnswers = {6};
+    Trigger("Action_Delete");
+    ASSERT_EQ(Node(3, QStringLiteral("会议室")), nullptr);
+    EXPECT_EQ(m_window->SelectedItem(), nullptr);
+    EXPECT_EQ(m_window->PathCaption(), QString());
+    EXPECT_EQ(m_window->OpenPage(), nullptr);
+    for (const char* name : {"Action_Delete", "Action_Enabled", "Action_DisEnabled"})
+        EXPECT_FALSE(m_window->Action(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_FALSE(m_window->findChild<QGroupBox*>(QStringLiteral("GroupBox2"))->isVisibleTo(m_window.get()));
 }
