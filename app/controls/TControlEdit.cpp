@@ -3,6 +3,7 @@
 #include "app/controls/CMyImage.h"
 #include "app/controls/CNumberText.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -223,6 +224,18 @@ void TControlEdit::NextFocus()
     }
 }
 
+bool TControlEdit::BelongsToForm() const
+{
+    // A box of a form sits in its window, however deep in group boxes and tab pages; the editor of
+    // a view's cell belongs to the view, which takes Enter to end the edit.
+    if (isWindow())
+        return false;
+    for (const QWidget* up = parentWidget(); up && !up->isWindow(); up = up->parentWidget())
+        if (qobject_cast<const QAbstractItemView*>(up))
+            return false;
+    return true;
+}
+
 void TControlEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
@@ -232,11 +245,10 @@ void TControlEdit::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
-    const bool ownerIsForm = parentWidget() && parentWidget()->isWindow();
     const int key = event->key();
     const bool atEnd = cursorPosition() == text().length() && !hasSelectedText();
     bool moveOn = false;
-    if (ownerIsForm && event->modifiers() == Qt::NoModifier) {
+    if (BelongsToForm() && event->modifiers() == Qt::NoModifier) {
         moveOn = key == Qt::Key_Return || key == Qt::Key_Enter ||
                  ((key == Qt::Key_Down || key == Qt::Key_Right) && atEnd);
     }

@@ -48,7 +48,8 @@ public:
     // Whether the text is shown red as refused.
     bool ShowsError() const { return m_showsError; }
 
-    // Moves the focus to the next control of the window.
+    // Moves the focus to the next control of the window. Enter, and Down or Right at the end of
+    // the text, do so for a box of a form (not for a cell editor of a view).
     void NextFocus();
     void SetViewRGN();
 
@@ -60,6 +61,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    bool BelongsToForm() const;
     std::optional<double> ValidValue() const;
     double Fallback() const;
     bool InBounds(double value) const;

@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFrame>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -195,34 +197,59 @@ TEST_F(InputControls, PasteIsCheckedAloneAndThenAsTheWholeText)
 
 TEST_F(InputControls, EnterAndArrowsMoveTheFocusInAForm)
 {
+    // Where the box sits in its window.
+    enum Place { OnForm, InGroupBox, OnTabPage, InViewCell };
     struct Case
     {
-        bool inFrame;
+        Place place;
         int key;
         int caret;
         bool moves;
     };
     const Case cases[] = {
-        {false, Qt::Key_Return, 0, true}, {false, Qt::Key_Enter, 1, true}, {false, Qt::Key_Right, 2, true},
-        {false, Qt::Key_Right, 1, false}, {false, Qt::Key_Down, 2, true},  {false, Qt::Key_Down, 0, false},
-        {true, Qt::Key_Return, 2, false}, {true, Qt::Key_Right, 2, false},
+        {OnForm, Qt::Key_Return, 0, true},   {OnForm, Qt::Key_Enter, 1, true},  {OnForm, Qt::Key_Right, 2, true},
+        {OnForm, Qt::Key_Right, 1, false},   {OnForm, Qt::Key_Down, 2, true},   {OnForm, Qt::Key_Down, 0, false},
+        {InGroupBox, Qt::Key_Return, 2, true}, {InGroupBox, Qt::Key_Right, 2, true},
+        {InGroupBox, Qt::Key_Right, 1, false}, {OnTabPage, Qt::Key_Return, 0, true},
+        {OnTabPage, Qt::Key_Down, 2, true},  {InViewCell, Qt::Key_Return, 2, false},
+        {InViewCell, Qt::Key_Right, 2, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(
-            QStringLiteral("frame %1 key %2 caret %3").arg(c.inFrame).arg(c.key).arg(c.caret).toStdString());
+            QStringLiteral("place %1 key %2 caret %3").arg(c.place).arg(c.key).arg(c.caret).toStdString());
         QWidget form;
         auto* layout = new QVBoxLayout(&form);
         QWidget* owner = &form;
-        if (c.inFrame) {
-            owner = new QFrame(&form);
-            layout->addWidget(owner);
+        switch (c.place) {
+        case OnForm:
+            break;
+        case InGroupBox: {
+            auto* box = new QGroupBox(QStringLiteral("参数"));
+            owner = new QWidget;
+            (new QVBoxLayout(box))->addWidget(owner);
+            layout->addWidget(box);
+            break;
+        }
+        case OnTabPage: {
+            auto* tabs = new QTabWidget;
+            owner = new QWidget;
+            tabs->addTab(owner, QStringLiteral("页1"));
+            layout->addWidget(tabs);
+            break;
+        }
+        case InViewCell: {
+            auto* view = new QTreeWidget;
+            layout->addWidget(view);
+            owner = view->viewport();
+            break;
+        }
         }
         auto* edit = new TControlEdit(owner);
         edit->SetControlMode(MFLOAT);
         edit->setText("12");
         auto* next = new QLineEdit(&form);
         layout->addWidget(next);
-        if (!c.inFrame)
+        if (c.place == OnForm)
             layout->insertWidget(0, edit);
         form.show();
         edit->setFocus();
