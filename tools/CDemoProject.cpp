@@ -155,7 +155,8 @@ void WriteProject(const QString& path, int designType, std::unique_ptr<CToolDial
         throw Exception(QStringLiteral("文件%1无法替换").arg(path));
     if (!QFile::copy(CProgramFolder::Resolve(QStringLiteral("Project/ProjectModule.dat")), path))
         throw Exception(QStringLiteral("空白工程未能复制到%1").arg(path));
-    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    // The copy keeps the blank project's mode; the demonstration is shipped, so others read it too.
+    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 
     CTool tool(std::move(dialogs));
     TDM_SysParam sysParam;
