@@ -3,6 +3,8 @@
 #   ./run.sh        install what is missing, build, start the program
 #   ./run.sh test   install what is missing, build, run every test
 #   ./run.sh build  install what is missing, build only
+#   ./run.sh sanitize  install what is missing, build in build-asan with AddressSanitizer and
+#                   UndefinedBehaviorSanitizer, run every test there; any finding fails
 #   ./run.sh screenshot [picture.png]  picture of the main window with a calculated demonstration
 #                   project (tools/screenshot.sh; default build/screenshot/main-window.png)
 set -euo pipefail
@@ -30,20 +32,28 @@ install_missing() {
 }
 
 build() {
+  local dir="${1:-$BUILD}"
+  shift || true
   # ccache keyed on paths relative to the source folder, so a fresh clone elsewhere reuses the cache.
   export CCACHE_BASEDIR="$SRC"
   export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
   export CCACHE_NOHASHDIR=1
   local jobs
   jobs=$(nproc)
-  if [ ! -f "$BUILD/build.ninja" ]; then
-    cmake -S "$SRC" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$SRC" -B "$dir" -G Ninja "$@"
   fi
-  cmake --build "$BUILD" -j "$jobs"
+  cmake --build "$dir" -j "$jobs"
 }
 
 install_missing
-build
+if [ "$mode" = sanitize ]; then
+  # -O1 keeps the sanitizer build and its tests quick; -g1 is enough for the reports' stack lines.
+  build "$SRC/build-asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+        -DCMAKE_C_FLAGS_DEBUG="-O1 -g1" -DDIDIVOV_SANITIZE=ON
+else
+  build "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
 
 case "$mode" in
   test)
@@ -51,6 +61,14 @@ case "$mode" in
     ctest --test-dir "$BUILD" --output-on-failure -j "$(nproc)"
     ;;
   build)
+    ;;
+  sanitize)
+    export QT_QPA_PLATFORM=offscreen
+    # Leaks inside system libraries (fontconfig's caches) are not ours: tools/lsan.supp names them.
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=0"
+    export LSAN_OPTIONS="suppressions=$SRC/tools/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+    ctest --test-dir "$SRC/build-asan" --output-on-failure -j "$(nproc)"
     ;;
   screenshot)
     exec "$SRC/tools/screenshot.sh" "${@:2}"
