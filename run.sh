@@ -38,6 +38,8 @@ build() {
   export CCACHE_BASEDIR="$SRC"
   export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
   export CCACHE_NOHASHDIR=1
+  # Two builds (plain and sanitizer) and their history must fit, or CI starts cold.
+  export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-20G}"
   local jobs
   jobs=$(nproc)
   if [ ! -f "$dir/build.ninja" ]; then
