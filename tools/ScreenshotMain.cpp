@@ -5,8 +5,9 @@
 // the main window: <picture.png> after the run (tree, page and the filled load tab) and
 // <picture>-list.png of the screen while the load list window is open; then runs "最大负荷" under
 // the three estimates and saves the main window with each load tab as <picture>-dt0.png (simple),
-// -dt1.png (itemised) and -dt2.png (intelligent). Run it on a display (for
-// instance under xvfb-run); tools/screenshot.sh does that.
+// -dt1.png (itemised) and -dt2.png (intelligent); last, one picture of every other window and page,
+// "<form class>[-variant].png" beside them (tools/shots/). Run it on a display (for instance under
+// xvfb-run); tools/screenshot.sh does that.
 #include "app/CProgramStart.h"
 #include "app/TVoro_Main.h"
 #include "app/controls/TViewMaxLoadForm.h"
@@ -18,12 +19,14 @@
 #include "platform/ui/TToolDialogs.h"
 #include "project/CSystemGlobalData.h"
 #include "tools/CDemoProject.h"
+#include "tools/shots/CFormShots.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -113,6 +116,34 @@ bool CalculateAndTakePictures(TVoro_Main& window, const QString& picture)
             return false;
     return true;
 }
+
+// Each form shown on its own, drawn, saved under its name and closed; a shot that fails is
+// reported and the others still taken.
+bool TakeFormPictures(TVoro_Main& window, const QString& picture)
+{
+    bool allTaken = true;
+    for (const SFormShot& shot : AllFormShots()) {
+        try {
+            std::unique_ptr<QWidget> form = shot.Make(window);
+            if (!form) {
+                Fail(QStringLiteral("no form for %1").arg(shot.Name));
+                allTaken = false;
+                continue;
+            }
+            form->show();
+            for (int i = 0; i < 5; ++i) {
+                QApplication::processEvents();
+                QThread::msleep(20);
+            }
+            const QString path = QFileInfo(picture).path() + '/' + shot.Name + QStringLiteral(".png");
+            allTaken = Save(form->grab(), path) && allTaken;
+        } catch (const Exception& e) {
+            Fail(QStringLiteral("%1: %2").arg(shot.Name, e.Message()));
+            allTaken = false;
+        }
+    }
+    return allTaken;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -151,7 +182,7 @@ int main(int argc, char** argv)
         }
         int result = 1;
         QTimer::singleShot(500, &window, [&] {
-            result = CalculateAndTakePictures(window, picture) ? 0 : 1;
+            result = CalculateAndTakePictures(window, picture) && TakeFormPictures(window, picture) ? 0 : 1;
             window.close();
             QApplication::quit();
         });

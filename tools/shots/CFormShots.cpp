@@ -1,0 +1,8 @@
+#include "tools/shots/CFormShots.h"
+
+FormShotList AllFormShots()
+{
+    FormShotList shots;
+    AddMainWindowFormShots(shots);
+    return shots;
+}
