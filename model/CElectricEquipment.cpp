@@ -2,6 +2,7 @@
 
 #include "model/CEleAttrs.h"
 #include "model/CLIB_RoomOccupation.h"
+#include "model/COccupationFields.h"
 #include "model/CRoom.h"
 
 bool CElectricEquipment::SetDefaults()
@@ -18,7 +19,7 @@ bool CElectricEquipment::SetDefaults()
     InputPowerMultiple_Move = 0.8;
     InputPowerCoefficient = 0.25;
     if (CRoom* room = Room()) {
-        ApplyOccupation(*room, room->GetOccupation(), QString());
+        ApplyOccupation(*room, room->GetOccupation(), COccupationFields());
     } else {
         ScheduleName = DefaultScheduleName(QStringLiteral("ScheduleName_ElectricEquipment"));
         Power = 0;
@@ -42,15 +43,16 @@ void CElectricEquipment::ExchangeAttrs(CEleAttrs& attrs)
     EleAttrsExchangeDouble(attrs, QStringLiteral("InputPowerCoefficient"), InputPowerCoefficient);
 }
 
-void CElectricEquipment::ApplyOccupation(const CRoom&, const CLIB_RoomOccupation& use, const QString& filter)
+void CElectricEquipment::ApplyOccupation(const CRoom&, const CLIB_RoomOccupation& use, const COccupationFields& fields)
 {
-    if (Applies(filter, QStringLiteral("ElectricEquipmentScheduleName")))
+    if (fields.Has(QStringLiteral("ElectricEquipmentScheduleName")))
         ScheduleName = use.ElectricEquipmentScheduleName;
-    if (Applies(filter, QStringLiteral("ElectricEquipmentPower")))
+    if (fields.Has(QStringLiteral("ElectricEquipmentPower")))
         Power = use.ElectricEquipmentPower;
-    if (Applies(filter, QStringLiteral("ElectricUseCoefficient")))
+    if (fields.Has(QStringLiteral("ElectricUseCoefficient")))
         SimultaneousUseCoefficient = use.ElectricUseCoefficient;
-    if (Applies(filter, QStringLiteral("ElecPowerUnit")))
+    // The unit goes with the power: a power in W/m² read as W (or back) would be plainly wrong.
+    if (fields.Has(QStringLiteral("ElectricEquipmentPower")))
         TypeP = use.ElecPowerUnit;
 }
 

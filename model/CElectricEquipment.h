@@ -2,6 +2,7 @@
 #include "model/CLoadElement.h"
 
 class CLIB_RoomOccupation;
+class COccupationFields;
 
 // Electric motor equipment of a room (type 8, table ElectricEquipment).
 class CElectricEquipment : public CLoadElement
@@ -25,9 +26,9 @@ public:
     bool SetDefaults() override;
     void ExchangeAttrs(CEleAttrs& attrs) override;
 
-    // Schedule ("ElectricEquipmentScheduleName"), Power ("ElectricEquipmentPower"), coefficient
-    // ("ElectricUseCoefficient"), TypeP ("ElecPowerUnit"). Changes only the object.
-    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const QString& filter);
+    // Schedule ("ElectricEquipmentScheduleName"), Power and TypeP ("ElectricEquipmentPower"),
+    // coefficient ("ElectricUseCoefficient"), as the fields ask. Changes only the object.
+    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const COccupationFields& fields);
 
     // Power × area when TypeP is non-zero, else Power.
     double GetPower(float area) const;

@@ -2,6 +2,7 @@
 
 #include "model/CEleAttrs.h"
 #include "model/CLIB_RoomOccupation.h"
+#include "model/COccupationFields.h"
 #include "model/CRoom.h"
 
 bool CElectronicEquipment::SetDefaults()
@@ -21,7 +22,7 @@ bool CElectronicEquipment::SetDefaults()
     NormalUsageCoefficient = 0.8;
     NormalLoadCoefficient = 0.5;
     if (CRoom* room = Room()) {
-        ApplyOccupation(*room, room->GetOccupation(), QString());
+        ApplyOccupation(*room, room->GetOccupation(), COccupationFields());
     } else {
         ScheduleName = DefaultScheduleName(QStringLiteral("ScheduleName_ElectronicEquipment"));
         Power = 0;
@@ -49,15 +50,15 @@ void CElectronicEquipment::ExchangeAttrs(CEleAttrs& attrs)
 }
 
 void CElectronicEquipment::ApplyOccupation(const CRoom&, const CLIB_RoomOccupation& use,
-                                           const QString& filter)
+                                           const COccupationFields& fields)
 {
-    if (Applies(filter, QStringLiteral("ElectronicEquipmentScheduleName")))
+    if (fields.Has(QStringLiteral("ElectronicEquipmentScheduleName")))
         ScheduleName = use.ElectronicEquipmentScheduleName;
-    if (Applies(filter, QStringLiteral("ElectronicEquipmentPower")))
+    if (fields.Has(QStringLiteral("ElectronicEquipmentPower")))
         Power = use.ElectronicEquipmentPower;
-    if (Applies(filter, QStringLiteral("ElectronicUseCoefficient")))
+    if (fields.Has(QStringLiteral("ElectronicUseCoefficient")))
         SimultaneousUseCoefficient = use.ElectronicUseCoefficient;
-    if (Applies(filter, QStringLiteral("ElectronicEquipmentPower")))
+    if (fields.Has(QStringLiteral("ElectronicEquipmentPower")))
         TypeP = use.ElecUnit;
 }
 

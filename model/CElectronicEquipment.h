@@ -2,6 +2,7 @@
 #include "model/CLoadElement.h"
 
 class CLIB_RoomOccupation;
+class COccupationFields;
 
 // Electronic equipment of a room (type 7, table ElectronicEquipment). HeatReleaseUnit and the
 // second coefficient set are stored for the page and the calculation, which give them meaning.
@@ -30,8 +31,8 @@ public:
     void ExchangeAttrs(CEleAttrs& attrs) override;
 
     // Schedule ("ElectronicEquipmentScheduleName"), Power and TypeP ("ElectronicEquipmentPower"),
-    // coefficient ("ElectronicUseCoefficient"). Changes only the object.
-    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const QString& filter);
+    // coefficient ("ElectronicUseCoefficient"), as the fields ask. Changes only the object.
+    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const COccupationFields& fields);
 
     // Power × area when TypeP is non-zero, else Power.
     double GetPower(float area) const;

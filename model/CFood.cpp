@@ -2,6 +2,7 @@
 
 #include "model/CEleAttrs.h"
 #include "model/CLIB_RoomOccupation.h"
+#include "model/COccupationFields.h"
 #include "model/CRoom.h"
 
 bool CFood::SetDefaults()
@@ -36,9 +37,9 @@ void CFood::ExchangeAttrs(CEleAttrs& attrs)
     EleAttrsExchangeString(attrs, QStringLiteral("Chemistry_Time"), Chemistry_Time);
 }
 
-void CFood::ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const QString& filter)
+void CFood::ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const COccupationFields& fields)
 {
     // The diners go by the Area column whatever the room's way of entering its size.
-    if (Applies(filter, QStringLiteral("FoodPeopleDensity")))
+    if (fields.Has(QStringLiteral("FoodPeopleDensity")))
         PeopleQuantity = WholePart(use.FoodPeopleDensity * room.Area);
 }

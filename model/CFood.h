@@ -2,6 +2,7 @@
 #include "model/CLoadElement.h"
 
 class CLIB_RoomOccupation;
+class COccupationFields;
 
 // Food and chemical reactions in a room (type 25, table Food).
 class CFood : public CLoadElement
@@ -23,7 +24,7 @@ public:
     bool SetDefaults() override;
     void ExchangeAttrs(CEleAttrs& attrs) override;
 
-    // "FoodPeopleDensity": diners = the use's diners per m² × the room's Area column, cut to the
+    // "FoodPeopleDensity" asked for: diners = the use's diners per m² × the room's Area column, cut to the
     // whole number. Changes only the object.
-    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const QString& filter);
+    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const COccupationFields& fields);
 };

@@ -2,6 +2,7 @@
 
 #include "model/CEleAttrs.h"
 #include "model/CLIB_RoomOccupation.h"
+#include "model/COccupationFields.h"
 #include "model/CRoom.h"
 
 bool CHeatingEquipment::SetDefaults()
@@ -16,7 +17,7 @@ bool CHeatingEquipment::SetDefaults()
     VentilationCoefficient = 1.0;
     HumidityLoad = 0;
     if (CRoom* room = Room()) {
-        ApplyOccupation(*room, room->GetOccupation(), QString());
+        ApplyOccupation(*room, room->GetOccupation(), COccupationFields());
     } else {
         ScheduleName = DefaultScheduleName(QStringLiteral("ScheduleName_HeatingEquipment"));
         Power = 0;
@@ -38,15 +39,15 @@ void CHeatingEquipment::ExchangeAttrs(CEleAttrs& attrs)
     EleAttrsExchangeString(attrs, QStringLiteral("ScheduleName"), ScheduleName);
 }
 
-void CHeatingEquipment::ApplyOccupation(const CRoom&, const CLIB_RoomOccupation& use, const QString& filter)
+void CHeatingEquipment::ApplyOccupation(const CRoom&, const CLIB_RoomOccupation& use, const COccupationFields& fields)
 {
-    if (Applies(filter, QStringLiteral("HeatingEquipmentScheduleName")))
+    if (fields.Has(QStringLiteral("HeatingEquipmentScheduleName")))
         ScheduleName = use.HeatingEquipmentScheduleName;
-    if (Applies(filter, QStringLiteral("HeatingEquipmentPower")))
+    if (fields.Has(QStringLiteral("HeatingEquipmentPower")))
         Power = use.HeatingEquipmentPower;
-    if (Applies(filter, QStringLiteral("SimultaneousUseCoefficient")))
+    if (fields.Has(QStringLiteral("HeatingUseCoefficient")))
         SimultaneousUseCoefficient = use.HeatingUseCoefficient;
-    if (Applies(filter, QStringLiteral("HeatingEquipmentPower")))
+    if (fields.Has(QStringLiteral("HeatingEquipmentPower")))
         TypeP = use.ElecHeatUnit;
 }
 

@@ -2,6 +2,7 @@
 #include "model/CLoadElement.h"
 
 class CLIB_RoomOccupation;
+class COccupationFields;
 
 // Electric heating equipment of a room (type 6, table HeatingEquipment).
 class CHeatingEquipment : public CLoadElement
@@ -23,8 +24,8 @@ public:
     void ExchangeAttrs(CEleAttrs& attrs) override;
 
     // Schedule ("HeatingEquipmentScheduleName"), Power and TypeP ("HeatingEquipmentPower"),
-    // coefficient ("SimultaneousUseCoefficient"). Changes only the object.
-    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const QString& filter);
+    // coefficient ("HeatingUseCoefficient"), as the fields ask. Changes only the object.
+    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const COccupationFields& fields);
 
     // Power × area when TypeP is non-zero, else Power.
     double GetPower(float area) const;

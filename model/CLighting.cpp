@@ -3,6 +3,7 @@
 #include "model/CDefaultValue.h"
 #include "model/CEleAttrs.h"
 #include "model/CLIB_RoomOccupation.h"
+#include "model/COccupationFields.h"
 #include "model/CRoom.h"
 #include "platform/core/CDbQuery.h"
 #include "platform/core/CTool.h"
@@ -18,7 +19,7 @@ bool CLighting::SetDefaults()
     ExposedFluorescencePower_Outside = 0;
     LampshadeType = 0;
     if (CRoom* room = Room())
-        ApplyOccupation(*room, room->GetOccupation(), QString());
+        ApplyOccupation(*room, room->GetOccupation(), COccupationFields());
     else
         ScheduleName = DefaultScheduleName(QStringLiteral("ScheduleName_Lighting"));
     LampshadeType = 0;
@@ -40,9 +41,9 @@ void CLighting::ExchangeAttrs(CEleAttrs& attrs)
     EleAttrsExchangeString(attrs, QStringLiteral("ScheduleName"), ScheduleName);
 }
 
-void CLighting::ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const QString& filter)
+void CLighting::ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const COccupationFields& fields)
 {
-    if (Applies(filter, QStringLiteral("LightingPower"))) {
+    if (fields.Has(QStringLiteral("LightingPower"))) {
         const double area = room.IsLWInputArea == 1 ? room.Area : room.Length * room.Width;
         const double power = use.LightingPower * area;
         double* const lamps[] = {&LampPower, &ConcealedFluorescencePower, &ExposedFluorescencePower_Inside,
@@ -53,9 +54,9 @@ void CLighting::ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& us
                 *lamps[i] = i == target ? power : 0.0;
         }
     }
-    if (Applies(filter, QStringLiteral("LightScheduleName")))
+    if (fields.Has(QStringLiteral("LightScheduleName")))
         ScheduleName = use.LightScheduleName;
-    if (Applies(filter, QStringLiteral("SimultaneousUseCoefficient")))
+    if (fields.Has(QStringLiteral("SimultaneousUseCoefficient")))
         SimultaneousUseCoefficient = use.SimultaneousUseCoefficient;
 }
 

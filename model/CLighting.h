@@ -2,6 +2,7 @@
 #include "model/CLoadElement.h"
 
 class CLIB_RoomOccupation;
+class COccupationFields;
 
 // The lighting of a room (type 5, table Lighting). Lamp powers in W.
 class CLighting : public CLoadElement
@@ -25,8 +26,9 @@ public:
     // else Length × Width) goes into the lamp column chosen by the default LightingPowerTo
     // (0 LampPower, 1 concealed, 2 exposed inside, 3 exposed outside) and the other three become 0;
     // any other choice leaves the four unchanged. "LightScheduleName": the schedule.
-    // "SimultaneousUseCoefficient": the coefficient. Changes only the object.
-    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const QString& filter);
+    // "SimultaneousUseCoefficient": the coefficient. The names are the record columns the fields
+    // ask for. Changes only the object.
+    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const COccupationFields& fields);
 
     // Stores the page's columns and then the position of this element's row (found by ID) on the
     // element's data set; hides the generic update on purpose, as the room page and bulk editing

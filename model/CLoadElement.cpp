@@ -29,11 +29,6 @@ QString CLoadElement::DefaultScheduleName(const QString& name)
     return CMaterialParamNameList::Current().GetScheduleNameById(CDefaultValue::Int(name));
 }
 
-bool CLoadElement::Applies(const QString& filter, const QString& testName)
-{
-    return filter.isEmpty() || filter.contains(testName, Qt::CaseSensitive);
-}
-
 int CLoadElement::WholePart(double value)
 {
     if (std::isnan(value))

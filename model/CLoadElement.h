@@ -27,8 +27,6 @@ public:
     // default that is not an integer raises (CDefaultValue).
     static QString DefaultScheduleName(const QString& name);
 
-    // A room-use field is applied when the filter is empty or contains its test name (case counts).
-    static bool Applies(const QString& filter, const QString& testName);
     // The whole-number part of a count (toward zero). A product that is a whole number on paper but
     // falls a rounding error short of it (0.29 × 100) still counts as that number; values beyond
     // the integer range are held at its ends, and a value that is not a number gives 0.

@@ -362,6 +362,23 @@ void CNodeData::ReleaseElements(bool recursive, bool self)
             child->ReleaseElements(true, true);
 }
 
+void CNodeData::KeepElementsForUndo(bool recursive)
+{
+    if (!CTreeEdit::Active())
+        return;
+    if (const CElementBase* element = LoadElement()) {
+        std::shared_ptr<CElementBase> before(CElementManage::CreateElement(m_type));
+        before->CopyFrom(*element);
+        CTreeEdit::OnUndo([this, before] {
+            if (m_element)
+                m_element->CopyFrom(*before);
+        });
+    }
+    if (recursive)
+        for (const auto& child : m_children)
+            child->KeepElementsForUndo(true);
+}
+
 CNodeData* CNodeData::CaptionScope()
 {
     if (m_type != kFolderType)
@@ -488,12 +505,7 @@ bool CNodeData::CopyContentFrom(CNodeData* source, bool recursive)
     const CElementBase* from = source->LoadElement();
     if (!element || !from)
         return false;
-    std::shared_ptr<CElementBase> before(CElementManage::CreateElement(m_type));
-    before->CopyFrom(*element);
-    CTreeEdit::OnUndo([this, before] {
-        if (m_element)
-            m_element->CopyFrom(*before);
-    });
+    KeepElementsForUndo(false);
     element->CopyFrom(*from);
     element->Name = m_caption;
     element->ID = m_elementId;

@@ -106,6 +106,10 @@ public:
     // Drops the loaded element objects (self, and with recursive every descendant's); the next
     // LoadElement reads the rows again.
     void ReleaseElements(bool recursive, bool self);
+    // Keeps the present values of the element objects (self and, with recursive, every
+    // descendant's, loading them first) to be given back should the enclosing edit roll back, so
+    // that objects and rows agree again. Outside an edit it does nothing.
+    void KeepElementsForUndo(bool recursive);
 
     // A new child of the type, captioned with the name (the type's name when empty) and the first
     // free number, zero-padded to width; its element copied from the template or set to its

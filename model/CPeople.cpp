@@ -3,6 +3,7 @@
 #include "model/CDefaultValue.h"
 #include "model/CEleAttrs.h"
 #include "model/CLIB_RoomOccupation.h"
+#include "model/COccupationFields.h"
 #include "model/CRoom.h"
 
 bool CPeople::SetDefaults()
@@ -11,7 +12,7 @@ bool CPeople::SetDefaults()
     Coord.Clear();
     LaborType = 0;
     if (CRoom* room = Room())
-        ApplyOccupation(*room, room->GetOccupation(), QString());
+        ApplyOccupation(*room, room->GetOccupation(), COccupationFields());
     else
         ScheduleName = DefaultScheduleName(QStringLiteral("ScheduleName_People"));
     PeopleClassifyCoeffient = CDefaultValue::Real(QStringLiteral("PeopleClassifyCoeffient"));
@@ -27,10 +28,10 @@ void CPeople::ExchangeAttrs(CEleAttrs& attrs)
     EleAttrsExchangeString(attrs, QStringLiteral("ScheduleName"), ScheduleName);
 }
 
-void CPeople::ApplyOccupation(const CRoom&, const CLIB_RoomOccupation& use, const QString& filter)
+void CPeople::ApplyOccupation(const CRoom&, const CLIB_RoomOccupation& use, const COccupationFields& fields)
 {
-    if (Applies(filter, QStringLiteral("LaborType")))
+    if (fields.Has(QStringLiteral("LaborType")))
         LaborType = use.LaborType;
-    if (Applies(filter, QStringLiteral("PeopleScheduleName")))
+    if (fields.Has(QStringLiteral("PeopleScheduleName")))
         ScheduleName = use.PeopleScheduleName;
 }

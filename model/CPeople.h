@@ -2,6 +2,7 @@
 #include "model/CLoadElement.h"
 
 class CLIB_RoomOccupation;
+class COccupationFields;
 
 // The people of a room (type 4, table People). The number of people is the room's density, not a
 // column here.
@@ -18,7 +19,7 @@ public:
     bool SetDefaults() override;
     void ExchangeAttrs(CEleAttrs& attrs) override;
 
-    // Takes LaborType ("LaborType") and the schedule ("PeopleScheduleName") from the use. Changes
-    // only the object.
-    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const QString& filter);
+    // Takes LaborType (record column "LaborType") and the schedule ("PeopleScheduleName") from the
+    // use, as far as the fields ask. Changes only the object.
+    void ApplyOccupation(const CRoom& room, const CLIB_RoomOccupation& use, const COccupationFields& fields);
 };

@@ -8,33 +8,28 @@
 #include "model/CHeatingEquipment.h"
 #include "model/CLIB_RoomOccupation.h"
 #include "model/CLighting.h"
+#include "model/COccupationFields.h"
 #include "model/CPeople.h"
 #include "model/CRoomOccupationCache.h"
 #include "model/CStorey.h"
 
 namespace {
-// A field is copied when the filter is empty or contains its test name (case counts).
-bool Applies(const QString& filter, const char* testName)
-{
-    return filter.isEmpty() || filter.contains(QLatin1String(testName));
-}
-
 // Hands the room's use to a load element of the types that take one; false for any other element.
 bool ApplyToLoad(CElementBase& element, const CRoom& room, const CLIB_RoomOccupation& use,
-                 const QString& filter)
+                 const COccupationFields& fields)
 {
     if (auto* e = dynamic_cast<CPeople*>(&element))
-        e->ApplyOccupation(room, use, filter);
+        e->ApplyOccupation(room, use, fields);
     else if (auto* e = dynamic_cast<CLighting*>(&element))
-        e->ApplyOccupation(room, use, filter);
+        e->ApplyOccupation(room, use, fields);
     else if (auto* e = dynamic_cast<CHeatingEquipment*>(&element))
-        e->ApplyOccupation(room, use, filter);
+        e->ApplyOccupation(room, use, fields);
     else if (auto* e = dynamic_cast<CElectronicEquipment*>(&element))
-        e->ApplyOccupation(room, use, filter);
+        e->ApplyOccupation(room, use, fields);
     else if (auto* e = dynamic_cast<CElectricEquipment*>(&element))
-        e->ApplyOccupation(room, use, filter);
+        e->ApplyOccupation(room, use, fields);
     else if (auto* e = dynamic_cast<CFood*>(&element))
-        e->ApplyOccupation(room, use, filter);
+        e->ApplyOccupation(room, use, fields);
     else
         return false;
     return true;
@@ -54,7 +49,7 @@ bool CRoom::SetDefaults()
     InputTypeofPeopleDensity = 0;
     InputTypeofOutsideAirSupply = 0;
 
-    ApplyOccupation(CDefaultValue::Int(QStringLiteral("RoomUse")), true, QString());
+    ApplyOccupation(CDefaultValue::Int(QStringLiteral("RoomUse")), true, COccupationFields());
 
     RoomType = 1;
     Status = 1;
@@ -190,7 +185,7 @@ CLIB_RoomOccupation& CRoom::GetOccupation() const
     return GetRoomOccupation(RoomUse);
 }
 
-bool CRoom::ApplyOccupation(int roomUseId, bool roomOnly, const QString& filter)
+bool CRoom::ApplyOccupation(int roomUseId, bool roomOnly, const COccupationFields& fields)
 {
     RoomUse = roomUseId;
     const CLIB_RoomOccupation& use = GetRoomOccupation(roomUseId);
@@ -231,26 +226,29 @@ bool CRoom::ApplyOccupation(int roomUseId, bool roomOnly, const QString& filter)
         {"PthersHeatIndex", &CRoom::PthersHeatIndex, &CLIB_RoomOccupation::PthersHeatIndex},
     };
     for (const RealField& field : reals)
-        if (Applies(filter, field.name))
+        if (fields.Has(QLatin1String(field.name)))
             this->*field.room = use.*field.use;
-    if (Applies(filter, "ScheduleName"))
+    if (fields.Has(QStringLiteral("NewWindScheduleName")))
         ScheduleName = use.NewWindScheduleName;
-    if (Applies(filter, "BuildingType"))
+    // The use's kind of work is the people's; the room category takes it only with the whole record.
+    if (fields.IsAll())
         BuildingType = use.LaborType;
-    if (Applies(filter, "InputTypeofPeopleDensity"))
+    // A density or supply without its unit would be read in the room's old unit.
+    if (fields.Has(QStringLiteral("PeopleDensity")))
         InputTypeofPeopleDensity = use.PeopleDensityUnit;
-    if (Applies(filter, "InputTypeofOutsideAirSupply"))
+    if (fields.Has(QStringLiteral("OutsideAirSupply")))
         InputTypeofOutsideAirSupply = use.NewWindUnit;
-    if (Applies(filter, "Fan_Time"))
+    if (fields.Has(QStringLiteral("Fan_Time")))
         Fan_Time = use.Fan_Time;
-    if (Applies(filter, "Maintenance_Time"))
+    if (fields.Has(QStringLiteral("Maintenance_Time")))
         Maintenance_Time = use.Maintenance_Time;
 
+    bool written = true;
     if (Node && !roomOnly) {
         // Selected by type, not by state: disabled loads take the use as well.
         for (CElementBase* element : Node->DescendantElements())
-            if (element && ApplyToLoad(*element, *this, use, filter))
-                element->UpdateRecord();
+            if (element && ApplyToLoad(*element, *this, use, fields) && element->UpdateRecord() != 1)
+                written = false;
     }
-    return true;
+    return written;
 }

@@ -5,6 +5,7 @@
 
 class CEleAttrs;
 class CLIB_RoomOccupation;
+class COccupationFields;
 
 // A room (type 3, table Room), the level at which loads are calculated. Its parent_id names its
 // storey, also when the room sits in a folder. The room refers to one room-use record (RoomUse)
@@ -99,9 +100,11 @@ public:
     // The room-use record of RoomUse (cached; see GetRoomOccupation); raises
     // "材料[ID:%d]不存在，请重新指定材料" when the library has no such record.
     CLIB_RoomOccupation& GetOccupation() const;
-    // Sets RoomUse and copies the use's fields into the room: all of them for an empty filter, else
-    // those whose test name the filter contains (case counts). Unless roomOnly, the people,
-    // lighting, equipment and food elements below the room's node take the use too and are written.
-    // The room's own row is not written. A use without a record raises after RoomUse is set.
-    bool ApplyOccupation(int roomUseId, bool roomOnly, const QString& filter);
+    // Sets RoomUse and copies the fields asked for into the room, each named by the record column
+    // it comes from (the fresh-air schedule by "NewWindScheduleName", the units with their values);
+    // BuildingType takes LaborType only when all fields are asked for. Unless roomOnly, the people,
+    // lighting, equipment and food elements below the room's node take the use too and are
+    // written; false when one of them could not be written (the others still are). The room's own
+    // row is not written. A use without a record raises after RoomUse is set.
+    bool ApplyOccupation(int roomUseId, bool roomOnly, const COccupationFields& fields);
 };

@@ -5,6 +5,7 @@
 #include "model/CGround.h"
 #include "model/CMaterialParamNameList.h"
 #include "model/CNodeData.h"
+#include "model/COccupationFields.h"
 #include "model/COutsideWall.h"
 #include "model/COutsideWindow.h"
 #include "model/CRoof.h"
@@ -252,7 +253,7 @@ void AddOfficeRoom(CNodeData* storey, const SOfficeRoom& plan, bool top, bool bo
         e.Width = plan.Width;
         e.Area = plan.Length * plan.Width;
         e.Height = kStoreyHeight;
-        if (!e.ApplyOccupation(plan.Use, false, QString()))
+        if (!e.ApplyOccupation(plan.Use, false, COccupationFields()))
             throw Exception(
                 QStringLiteral("房间%1未能采用用途%2").arg(QString::fromUtf8(plan.Name)).arg(plan.Use));
     });

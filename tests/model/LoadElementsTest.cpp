@@ -11,6 +11,7 @@
 #include "model/CLIB_RoomOccupation.h"
 #include "model/CLighting.h"
 #include "model/CMaterialParamNameList.h"
+#include "model/COccupationFields.h"
 #include "model/COthers.h"
 #include "model/CPeople.h"
 #include "model/CRoom.h"
@@ -280,7 +281,7 @@ TEST_F(LoadElements, LightingPowerGoesWhereTheDefaultSaysOnTheRoomFloorArea)
         lighting.ConcealedFluorescencePower = 2;
         lighting.ExposedFluorescencePower_Inside = 3;
         lighting.ExposedFluorescencePower_Outside = 4;
-        lighting.ApplyOccupation(room, use, QString());
+        lighting.ApplyOccupation(room, use, COccupationFields());
         EXPECT_DOUBLE_EQ(lighting.LampPower, c.expected[0]);
         EXPECT_DOUBLE_EQ(lighting.ConcealedFluorescencePower, c.expected[1]);
         EXPECT_DOUBLE_EQ(lighting.ExposedFluorescencePower_Inside, c.expected[2]);
@@ -288,60 +289,62 @@ TEST_F(LoadElements, LightingPowerGoesWhereTheDefaultSaysOnTheRoomFloorArea)
     }
 }
 
-TEST_F(LoadElements, FiltersApplyOnlyTheFieldsWhoseTestNameTheyContain)
+TEST_F(LoadElements, EachKindTakesExactlyTheNamedRecordColumns)
 {
     const CLIB_RoomOccupation use = Use();
-    const auto apply = [&](const QString& filter, CLighting& l, CHeatingEquipment& h, CElectronicEquipment& n,
-                           CElectricEquipment& e) {
-        l.ApplyOccupation(m_room, use, filter);
-        h.ApplyOccupation(m_room, use, filter);
-        n.ApplyOccupation(m_room, use, filter);
-        e.ApplyOccupation(m_room, use, filter);
+    // Fields named; the values each of lighting, heating, electronic and electric equipment then hold
+    // (coefficient, power, unit, schedule).
+    struct Case
+    {
+        QStringList fields;
+        double coefficient[4];
+        double power[3]; // heating, electronic, electric
+        int unit[3];
+        const char* schedule[2]; // lighting, electric
     };
-    {
+    const Case cases[] = {
+        // The lighting coefficient is the lighting's alone; the heating equipment has its own column.
+        {{"SimultaneousUseCoefficient"}, {0.7, 0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {"", ""}},
+        {{"HeatingUseCoefficient"}, {0, 0.6, 0, 0}, {0, 0, 0}, {0, 0, 0}, {"", ""}},
+        {{"ElectronicUseCoefficient", "ElectricUseCoefficient"}, {0, 0, 0.55, 0.45}, {0, 0, 0}, {0, 0, 0}, {"", ""}},
+        // Each power comes with its unit; a unit column alone names nothing the dialog offers.
+        {{"HeatingEquipmentPower"}, {0, 0, 0, 0}, {25, 0, 0}, {1, 0, 0}, {"", ""}},
+        {{"ElectronicEquipmentPower"}, {0, 0, 0, 0}, {0, 40, 0}, {0, 1, 0}, {"", ""}},
+        {{"ElectricEquipmentPower"}, {0, 0, 0, 0}, {0, 0, 1500}, {0, 0, 1}, {"", ""}},
+        {{"ElecUnit", "ElecPowerUnit", "ElecHeatUnit"}, {0, 0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {"", ""}},
+        {{"lightscheduleName"}, {0, 0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {"", ""}}, // letter case counts
+        // Names are whole: a text holding two of them names neither.
+        {{"LightScheduleNameElectricEquipmentScheduleName"}, {0, 0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {"", ""}},
+        {{"LightScheduleName", "ElectricEquipmentScheduleName"},
+         {0, 0, 0, 0},
+         {0, 0, 0},
+         {0, 0, 0},
+         {"照明作息", "电动作息"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fields.join(QLatin1Char(',')).toStdString());
+        const COccupationFields fields(c.fields);
         CLighting l;
         CHeatingEquipment h;
         CElectronicEquipment n;
         CElectricEquipment e;
-        apply("SimultaneousUseCoefficient", l, h, n, e);
-        EXPECT_DOUBLE_EQ(l.SimultaneousUseCoefficient, 0.7);
-        EXPECT_DOUBLE_EQ(h.SimultaneousUseCoefficient, 0.6);
-        EXPECT_EQ(n.SimultaneousUseCoefficient, 0.0);
-        EXPECT_EQ(e.SimultaneousUseCoefficient, 0.0);
+        l.ApplyOccupation(m_room, use, fields);
+        h.ApplyOccupation(m_room, use, fields);
+        n.ApplyOccupation(m_room, use, fields);
+        e.ApplyOccupation(m_room, use, fields);
+        EXPECT_EQ(l.SimultaneousUseCoefficient, c.coefficient[0]);
+        EXPECT_EQ(h.SimultaneousUseCoefficient, c.coefficient[1]);
+        EXPECT_EQ(n.SimultaneousUseCoefficient, c.coefficient[2]);
+        EXPECT_EQ(e.SimultaneousUseCoefficient, c.coefficient[3]);
         EXPECT_EQ(l.ConcealedFluorescencePower + l.LampPower, 0.0);
-        EXPECT_EQ(h.Power, 0.0);
-    }
-    {
-        CLighting l;
-        CHeatingEquipment h;
-        CElectronicEquipment n;
-        CElectricEquipment e;
-        apply("ElectronicEquipmentPower", l, h, n, e);
-        EXPECT_EQ(n.Power, 40.0);
-        EXPECT_EQ(n.TypeP, 1);
-        EXPECT_EQ(n.ScheduleName, QString());
-        EXPECT_EQ(e.Power, 0.0);
-        EXPECT_EQ(h.Power, 0.0);
-    }
-    {
-        CLighting l;
-        CHeatingEquipment h;
-        CElectronicEquipment n;
-        CElectricEquipment e;
-        apply("ElecUnit", l, h, n, e);
-        EXPECT_EQ(n.Power, 0.0);
-        EXPECT_EQ(n.TypeP, 0);
-        apply("ElecPowerUnit", l, h, n, e); // the electric unit has a test name of its own
-        EXPECT_EQ(e.TypeP, 1);
-        EXPECT_EQ(e.Power, 0.0);
-        apply("HeatingEquipmentPower", l, h, n, e); // the heating unit goes with its power
-        EXPECT_EQ(h.Power, 25.0);
-        EXPECT_EQ(h.TypeP, 1);
-        apply("lightscheduleName", l, h, n, e); // letter case counts
-        EXPECT_EQ(l.ScheduleName, QString());
-        apply("xLightScheduleName;ElectricEquipmentScheduleName", l, h, n, e);
-        EXPECT_EQ(l.ScheduleName, QStringLiteral("照明作息"));
-        EXPECT_EQ(e.ScheduleName, QStringLiteral("电动作息"));
+        EXPECT_EQ(h.Power, c.power[0]);
+        EXPECT_EQ(n.Power, c.power[1]);
+        EXPECT_EQ(e.Power, c.power[2]);
+        EXPECT_EQ(h.TypeP, c.unit[0]);
+        EXPECT_EQ(n.TypeP, c.unit[1]);
+        EXPECT_EQ(e.TypeP, c.unit[2]);
+        EXPECT_EQ(l.ScheduleName, QString::fromUtf8(c.schedule[0]));
+        EXPECT_EQ(e.ScheduleName, QString::fromUtf8(c.schedule[1]));
         EXPECT_EQ(h.ScheduleName, QString());
     }
 }
@@ -401,13 +404,16 @@ TEST_F(LoadElements, DinersFromTheUseGoByTheAreaColumn)
         use.FoodPeopleDensity = c.density;
         m_room.Area = c.area;
         CFood food;
-        food.ApplyOccupation(m_room, use, QString());
+        food.ApplyOccupation(m_room, use, COccupationFields());
         EXPECT_EQ(food.PeopleQuantity, c.expected) << c.density << " × " << c.area;
     }
     CFood food;
     food.PeopleQuantity = 5;
-    food.ApplyOccupation(m_room, use, QStringLiteral("LaborType"));
+    food.ApplyOccupation(m_room, use, COccupationFields({QStringLiteral("LaborType")}));
     EXPECT_EQ(food.PeopleQuantity, 5);
+    use.FoodPeopleDensity = 0.8;
+    food.ApplyOccupation(m_room, use, COccupationFields({QStringLiteral("FoodPeopleDensity")}));
+    EXPECT_EQ(food.PeopleQuantity, 24);
 }
 
 TEST(LoadElementPower, PowerPerAreaOnlyWhenTheUnitSaysSo)

@@ -9,6 +9,7 @@
 #include "model/CLIB_RoomOccupation.h"
 #include "model/CLighting.h"
 #include "model/CMaterialParamNameList.h"
+#include "model/COccupationFields.h"
 #include "model/CPeople.h"
 #include "model/CProject.h"
 #include "model/CProjectData.h"
@@ -241,7 +242,7 @@ TEST_F(UpperElements, NewRoomTakesTheDefaultUseAndItsStorey)
     EXPECT_EQ(room.ACHRoomQuantity, 1);
 
     // Applied later from the room page, the same use also sets the category.
-    ASSERT_TRUE(room.ApplyOccupation(kUseId, true, QString()));
+    ASSERT_TRUE(room.ApplyOccupation(kUseId, true, COccupationFields()));
     EXPECT_EQ(room.BuildingType, 3);
 
     CRoom alone;
@@ -250,29 +251,35 @@ TEST_F(UpperElements, NewRoomTakesTheDefaultUseAndItsStorey)
     EXPECT_EQ(alone.IsWinter_Heat_Transfer, 1);
 }
 
-TEST_F(UpperElements, FilterCopiesTheFieldsWhoseTestNameItContains)
+TEST_F(UpperElements, FieldsCopyExactlyTheNamedRecordColumns)
 {
     struct Case
     {
-        const char* filter;
+        QStringList fields;
         QStringList changed; // room columns expected to take the use's value
     };
     const Case cases[] = {
-        {"Fan_Time", {"Fan_Time"}},
-        {"TemperatureVariation_Heating", {"TemperatureVariation", "TemperatureVariation_Heating"}},
-        {"InputTypeofPeopleDensity", {"InputTypeofPeopleDensity", "PeopleDensity"}},
-        {"PeopleScheduleName", {"ScheduleName"}},
-        {"LaborType", {}},
-        {"noise", {}}, // case counts
-        {"NoiseMaintenance_Time", {"Noise", "Maintenance_Time"}},
+        {{"Fan_Time"}, {"Fan_Time"}},
+        // A name never matches inside another one.
+        {{"TemperatureVariation_Heating"}, {"TemperatureVariation_Heating"}},
+        {{"FoodPeopleDensity"}, {}},
+        {{"PeopleScheduleName"}, {}}, // the people's schedule, not the room's fresh-air one
+        {{"NewWindScheduleName"}, {"ScheduleName"}},
+        // A density or supply comes with its unit.
+        {{"PeopleDensity"}, {"InputTypeofPeopleDensity", "PeopleDensity"}},
+        {{"OutsideAirSupply"}, {"InputTypeofOutsideAirSupply", "OutsideAirSupply"}},
+        {{"LaborType"}, {}}, // the people's kind of work, never the room category
+        {{"noise"}, {}},     // case counts
+        {{"NoiseMaintenance_Time"}, {}},
+        {{"Noise", "Maintenance_Time"}, {"Noise", "Maintenance_Time"}},
     };
     CRoom fresh;
     CEleAttrs before;
     fresh.ExchangeAttrs(before);
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.filter);
+        SCOPED_TRACE(c.fields.join(QLatin1Char(',')).toStdString());
         CRoom room;
-        ASSERT_TRUE(room.ApplyOccupation(kUseId, true, QString::fromLatin1(c.filter)));
+        ASSERT_TRUE(room.ApplyOccupation(kUseId, true, COccupationFields(c.fields)));
         QStringList changed;
         CEleAttrs after;
         room.ExchangeAttrs(after);
@@ -285,7 +292,7 @@ TEST_F(UpperElements, FilterCopiesTheFieldsWhoseTestNameItContains)
     }
 
     CRoom all;
-    ASSERT_TRUE(all.ApplyOccupation(kUseId, true, QString()));
+    ASSERT_TRUE(all.ApplyOccupation(kUseId, true, COccupationFields()));
     CEleAttrs after;
     all.ExchangeAttrs(after);
     int changed = 0;
@@ -301,7 +308,7 @@ TEST_F(UpperElements, UnknownUseRaisesAfterSettingTheIdOnly)
     CRoom room;
     room.SummerACTemperature = 24;
     try {
-        room.ApplyOccupation(4242, true, QString());
+        room.ApplyOccupation(4242, true, COccupationFields());
         ADD_FAILURE() << "no exception";
     } catch (const Exception& e) {
         EXPECT_EQ(e.Message(), QStringLiteral("材料[ID:4242]不存在，请重新指定材料"));
@@ -344,7 +351,7 @@ TEST_F(UpperElements, UseReachesEveryLoadBelowTheRoomButNotTheRoomRow)
     }
 
     node.m_descendants = {&people, &inFolder, &lighting, &infiltration};
-    ASSERT_TRUE(room.ApplyOccupation(kUseId, false, QString()));
+    ASSERT_TRUE(room.ApplyOccupation(kUseId, false, COccupationFields()));
 
     EXPECT_EQ(ProjectColumn(QStringLiteral(
                   "select ID || ':' || ScheduleName || ':' || LaborType from People order by ID")),
@@ -359,7 +366,7 @@ TEST_F(UpperElements, UseReachesEveryLoadBelowTheRoomButNotTheRoomRow)
 
     // With roomOnly set the loads stay as they are, in memory and in their rows.
     people.ScheduleName = QStringLiteral("手改");
-    ASSERT_TRUE(room.ApplyOccupation(kUseId, true, QString()));
+    ASSERT_TRUE(room.ApplyOccupation(kUseId, true, COccupationFields()));
     EXPECT_EQ(people.ScheduleName, QStringLiteral("手改"));
 }
 
