@@ -5,10 +5,12 @@
 #include "app/TVoro_Main.h"
 #include "app/controls/ModalResult.h"
 #include "cad/model/CCADInfo.h"
+#include "model/CTreeView2DB.h"
 #include "platform/core/CTool.h"
 #include "platform/core/Exception.h"
 #include "project/CProjectFileCopy.h"
 #include "project/CSystemGlobalData.h"
+#include "report/CXmlSDB.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -89,8 +91,12 @@ void TVoro_Main::Action_ProjectSummaryExecute()
 
 void TVoro_Main::Action_XMLExecute()
 {
-    // The exchange-file writer belongs to a later part of the program.
-    NotAvailable(QStringLiteral("另存为(*.vlzx)"));
+    CommitCurrentEditor();
+    CSystemGlobalData& global = CSystemGlobalData::Current();
+    global.SaveProject();
+    CXmlSDB writer;
+    if (writer.ExportProjectXml(CTreeView2DB::Current().Root(), global.ProjectFilePath(), QStringLiteral("0")))
+        CTool::Current().ShowMessage(QStringLiteral("成功导出vlzx文件，可到工程目录查看。"));
 }
 
 void TVoro_Main::ClearRunSchemes()

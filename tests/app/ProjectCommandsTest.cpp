@@ -323,4 +323,22 @@ TEST_F(ProjectCommandsTest, ProjectSummaryWritesTheRowOnOkOnly)
     }
 }
 
+// The exchange file is written beside the open project, and the user is told where to find it.
+TEST_F(ProjectCommandsTest, ExchangeFileIsWrittenIntoTheProjectFolder)
+{
+    const QString path = BlankProject(QStringLiteral("交换"));
+    Global().OpenProject(path);
+    CNodeData& root = CTreeView2DB::Current().Root();
+    m_window->AddElementUnderNode(root.TreeItem(), 1);
+    ASSERT_EQ(root.ChildCount(), 1);
+    Trigger("Action_XML");
+    EXPECT_EQ(m_dialogs->Messages, QStringList{QStringLiteral("成功导出vlzx文件，可到工程目录查看。")});
+    const QByteArray file = Read(m_temp.filePath(QStringLiteral("交换/交换.vlzx")));
+    EXPECT_TRUE(file.startsWith("<?xml version=\"1.0\"?>\n<VLZXML>")) << file.left(100).toStdString();
+    EXPECT_TRUE(file.contains(QStringLiteral("<Building key=\"Building%1\" Name=\"%2\"")
+                                  .arg(root.Child(0)->GetElementId())
+                                  .arg(root.Child(0)->Caption())
+                                  .toUtf8()));
+}
+
 } // namespace
