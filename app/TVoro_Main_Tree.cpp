@@ -1,5 +1,7 @@
 #include "app/TVoro_Main.h"
 #include "app/TProjectTreeDelegate.h"
+#include "app/controls/ModalResult.h"
+#include "bulk/TStorey_Room_Form.h"
 
 #include "model/CNodeClipboard.h"
 #include "model/CNodeData.h"
@@ -508,11 +510,10 @@ void TVoro_Main::atc_BatchOpExecute() {}
 
 bool TVoro_Main::ShowBatchStoreyRoomForm(CTreeItem* item, const QString& kind)
 {
-    if (!item)
+    if (!item || !item->Node())
         return false;
-    NotAvailable(kind == QLatin1String("Storey") ? QStringLiteral("批量添加楼层")
-                                                 : QStringLiteral("批量添加房间"));
-    return false;
+    TStorey_Room_Form form(this, item->Node(), kind);
+    return form.exec() == mrOk;
 }
 
 void TVoro_Main::AddElementUnderNode(CTreeItem* item, int type)

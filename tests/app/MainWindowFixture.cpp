@@ -1,5 +1,6 @@
 #include "tests/app/MainWindowFixture.h"
 
+#include "app/controls/ModalResult.h"
 #include "model/CNodeData.h"
 #include "model/CTreeItem.h"
 #include "model/CTreeView2DB.h"
@@ -7,8 +8,30 @@
 #include "tests/app/TestApplication.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
 #include <QFile>
 #include <QTreeWidget>
+
+namespace {
+// Cancels the batch storey-and-room dialog when it shows, while the flag says so.
+class BatchDialogCloser : public QObject
+{
+public:
+    explicit BatchDialogCloser(const bool& enabled) : m_enabled(enabled) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && m_enabled && watched->inherits("TStorey_Room_Form"))
+            if (auto* dialog = qobject_cast<QDialog*>(watched))
+                QMetaObject::invokeMethod(dialog, [dialog] { dialog->done(mrCancel); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    const bool& m_enabled;
+};
+} // namespace
 
 void MainWindowFixture::SetUp()
 {
@@ -16,6 +39,8 @@ void MainWindowFixture::SetUp()
     auto dialogs = std::make_unique<CFakeToolDialogs>();
     m_dialogs = dialogs.get();
     m_start = std::make_unique<CProgramStart>(std::move(dialogs));
+    m_batchDialogCloser = std::make_unique<BatchDialogCloser>(CancelBatchDialogs);
+    QCoreApplication::instance()->installEventFilter(m_batchDialogCloser.get());
 }
 
 void MainWindowFixture::TearDown()
@@ -24,6 +49,7 @@ void MainWindowFixture::TearDown()
         m_window->close();
     m_window.reset();
     m_start.reset();
+    m_batchDialogCloser.reset();
 }
 
 void MainWindowFixture::ShowWindow(const QStringList& commandLine)

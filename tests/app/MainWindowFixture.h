@@ -9,6 +9,7 @@
 
 class CNodeData;
 class CTreeItem;
+class QObject;
 
 // The program started as main starts it, on a private program folder with scripted dialogs,
 // and the main window shown; a project can be made from the blank project and opened.
@@ -33,9 +34,16 @@ protected:
     // Captions of the item's children in the window's tree widget.
     QStringList WidgetChildren(CTreeItem* item) const;
 
+    // The batch storey-and-room dialog that placing a building or a storey opens is cancelled as soon
+    // as it shows, unless a test drives it itself (false).
+    bool CancelBatchDialogs = true;
+
     CTestProgramFolder m_folder;
     CFakeToolDialogs* m_dialogs = nullptr;
     std::unique_ptr<CProgramStart> m_start;
     std::unique_ptr<TVoro_Main> m_window;
     QString m_projectPath;
+
+private:
+    std::unique_ptr<QObject> m_batchDialogCloser;
 };

@@ -1,6 +1,8 @@
 #include "tests/app/MainWindowFixture.h"
 
 #include "app/TNodeInfoPage.h"
+#include "app/controls/TBMPButton.h"
+#include "bulk/TStorey_Room_Form.h"
 #include "model/CNodeData.h"
 #include "model/CTreeItem.h"
 #include "model/CTreeView2DB.h"
@@ -14,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QTreeWidget>
 
 class TreeCommandsTest : public MainWindowFixture
@@ -202,6 +205,39 @@ TEST_F(TreeCommandsTest, ElementToolPlacesARoomOnlyWhereItMayGoAndReturnsToTheAr
     EXPECT_EQ(m_window->ActionState().CurrentElementTool(), -1);
     EXPECT_EQ(Node(2, QStringLiteral("楼层1"))->ChildCount(), 3);
     EXPECT_EQ(Children(3, QStringLiteral("房间1")), QStringList{QStringLiteral("人员1")});
+}
+
+TEST_F(TreeCommandsTest, PlacingABuildingOrAStoreyOpensTheSeriesDialog)
+{
+    CancelBatchDialogs = false;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<TStorey_Room_Form*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        title = form->windowTitle();
+        form->Storey_Count->setText(QStringLiteral("2"));
+        form->Room_Count->setText(QStringLiteral("3"));
+        form->BMPButton3->click();
+    });
+    CNodeData& root = CTreeView2DB::Current().Root();
+    m_window->AddElementUnderNode(root.TreeItem(), 1);
+    EXPECT_EQ(title, QStringLiteral("批量设置楼层"));
+    EXPECT_EQ(Children(1, QStringLiteral("大楼2")), (QStringList{"楼层1", "楼层2"}));
+    EXPECT_EQ(Node(1, QStringLiteral("大楼2"))->Child(1)->ChildCount(), 3);
+    ExpectMirrored(1, QStringLiteral("大楼2"));
+    EXPECT_TRUE(m_dialogs->MessageBoxes.isEmpty());
+
+    // A storey opens it for its rooms; cancelled, the storey stays empty.
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<TStorey_Room_Form*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        title = form->windowTitle();
+        form->BMPButton2->click();
+    });
+    m_window->AddElementUnderNode(Item(1, QStringLiteral("大楼1")), 2);
+    EXPECT_EQ(title, QStringLiteral("批量设置房间"));
+    EXPECT_EQ(Children(1, QStringLiteral("大楼1")), (QStringList{"楼层1", "楼层2"}));
+    EXPECT_EQ(Node(1, QStringLiteral("大楼1"))->Child(1)->ChildCount(), 0);
 }
 
 TEST_F(TreeCommandsTest, KeysReachTheTreeCommandsOnlyFromTheTree)
