@@ -140,46 +140,23 @@ private:
     bool m_restored = false;
 };
 
-// After the last step, or at once when no step applies: the closing correction, the refresh step
-// and the current version.
-void FinishUpgrade(CVersionControl& context, const CProjectUpgradeChain& chain)
-{
-    ExecQueryGuarded(context.Query,
-                     "update OutputOption set IsHeatingLoadCalculation_Output=-1 where ID=654");
-    chain.Refresh(context);
-    WriteProjectVersion(context, CurrentSchemaVersion);
-}
-
 void RunChain(CVersionControl& context, const CProjectUpgradeChain& chain)
 {
     CForeignKeysOff foreignKeysOff(context.Connection);
-    const int entry = chain.EntryIndex(context.StoredVersion);
-    if (entry < 0) {
-        CDbTransaction transaction(context.Connection);
-        FinishUpgrade(context, chain);
-        transaction.Commit();
-        foreignKeysOff.Restore();
-        return;
-    }
-    const int count = static_cast<int>(chain.Steps.size());
-    for (int i = entry; i < count; ++i) {
-        const CProjectUpgradeChain::SStep& step = chain.Steps[i];
-        CDbTransaction transaction(context.Connection);
-        // The oldest format gets its version table together with the tree conversion, so that a
-        // failed conversion leaves the database in the format a later opening recognises.
-        if (step.FirstVersion == CProjectUpgradeChain::NoRegistryVersion) {
-            ExecQueryGuarded(context.Query,
-                             "create table tbl_registry (f_key TEXT(50) COLLATE NOCASE,f_value TEXT(50))");
-            ExecQueryGuarded(context.Query,
-                             "insert into tbl_registry (f_key,f_value) values('prjversion','20')");
-        }
-        step.Run(context);
-        if (i + 1 == count)
-            FinishUpgrade(context, chain);
-        else
-            WriteProjectVersion(context, chain.VersionAfter(i));
-        transaction.Commit();
-    }
+    // The oldest format gets its version table together with the tree conversion, so that a
+    // failed conversion leaves the database in the format a later opening recognises.
+    const auto beforeStep = [&context](const CProjectUpgradeChain::SStep& step) {
+        if (step.FirstVersion != CProjectUpgradeChain::NoRegistryVersion)
+            return;
+        ExecQueryGuarded(context.Query, "create table tbl_registry (f_key TEXT COLLATE NOCASE,f_value TEXT)");
+        ExecQueryGuarded(context.Query, "insert into tbl_registry (f_key,f_value) values('prjversion','20')");
+    };
+    const auto finish = [&context, &chain] {
+        ExecQueryGuarded(context.Query, "update OutputOption set IsHeatingLoadCalculation_Output=-1 where ID=654");
+        chain.Refresh(context);
+    };
+    chain.Run(context, context.Connection, context.StoredVersion, CurrentSchemaVersion, beforeStep, finish,
+              [&context](int version) { WriteProjectVersion(context, version); });
     foreignKeysOff.Restore();
 }
 

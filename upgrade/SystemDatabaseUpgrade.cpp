@@ -1,8 +1,10 @@
 #include "upgrade/SystemDatabaseUpgrade.h"
 
+#include "platform/core/CDbConnection.h"
 #include "platform/core/CDbQuery.h"
 #include "platform/core/CTool.h"
 #include "platform/core/Exception.h"
+#include "upgrade/CSystemUpgradeChain.h"
 
 int ReadSystemVersion(CDbQuery& query)
 {
@@ -22,12 +24,40 @@ int ReadSystemVersion(CDbQuery& query)
     return 45;
 }
 
-int UpgradeSystemDatabase(CDbConnection&, CDbConnection&, CDbQuery& sysDataQuery, CDbQuery&)
+int UpgradeSystemDatabase(CDbConnection& sysData, CDbConnection& sysParam, CDbQuery& sysDataQuery,
+                          CDbQuery& sysParamQuery)
 {
-    const int version = ReadSystemVersion(sysDataQuery);
-    if (version == CurrentSchemaVersion)
+    return UpgradeSystemDatabase(sysData, sysParam, sysDataQuery, sysParamQuery, CSystemUpgradeChain::Program());
+}
+
+int UpgradeSystemDatabase(CDbConnection& sysData, CDbConnection& sysParam, CDbQuery& sysDataQuery,
+                          CDbQuery& sysParamQuery, const CSystemUpgradeChain& chain)
+{
+    CSystemVersionControl context{sysDataQuery, sysData, sysParamQuery, sysParam};
+    context.StoredVersion = ReadSystemVersion(sysDataQuery);
+    if (context.StoredVersion == CurrentSchemaVersion)
         return 0;
-    if (version > CurrentSchemaVersion)
+    if (context.StoredVersion > CurrentSchemaVersion)
         return 1;
-    throw Exception(QStringLiteral("系统数据库版本%1过旧，本程序无法升级。").arg(version));
+    {
+        CDbTransaction transaction(sysData);
+        ExecQueryGuarded(sysDataQuery,
+                         "update OutputOption set IsHeatingLoadCalculation_Output=-1,"
+                         "IsHeatingLoadMonthlyCalculation_Output=-1,IsHeatingLoadDailyCalculation_Output=-1 "
+                         "where ID in (468,469)");
+        ExecQueryGuarded(sysDataQuery, {"update WeatherData set Area=? where Area=? and City=?",
+                                        {QStringLiteral("广西"), QStringLiteral("广东省"), QStringLiteral("南宁")}});
+        transaction.Commit();
+    }
+    const auto finish = [&context, &chain] {
+        ExecQueryGuarded(context.Query, "update OutputOption set IsHeatingLoadCalculation_Output=-1 where ID=654");
+        chain.Refresh(context);
+    };
+    const auto writeVersion = [&context](int version) {
+        ExecQueryGuarded(context.Query, {"update tbl_sysversion set f_value = ? where f_key='sysversion'",
+                                         {QString::number(version)}});
+    };
+    chain.Run(context, sysData, context.StoredVersion, CurrentSchemaVersion,
+              [](const CSystemUpgradeChain::SStep&) {}, finish, writeVersion);
+    return -1;
 }

@@ -474,7 +474,7 @@ TEST_F(ProjectDatabaseUpgradeTest, ProjectIsLeftUnchangedWhenItCannotBeUpgraded)
         const char* name;
         std::optional<QString> version;
         QString blockedBackup; // a file standing where the backup's folder must go
-        bool programChain;
+        bool incompleteChain;  // the program's chain without step 52
         QString message; // the start of the message
     };
     const QString backupFailed = QStringLiteral("备份工程文件失败，工程未作任何修改。\n");
@@ -522,12 +522,14 @@ TEST_F(ProjectDatabaseUpgradeTest, ProjectIsLeftUnchangedWhenItCannotBeUpgraded)
         const QByteArray before = project.Bytes();
         SChainLog log;
         const CProjectUpgradeChain recording = RecordingChain(log);
+        CProjectUpgradeChain incomplete = CProjectUpgradeChain::Program();
+        incomplete.Steps[incomplete.EntryIndex(52)].Run = {};
 
         int stored = 0;
         QString warning; // given as the program gives it: only a rolling backup may fail with a warning
         try {
             UpgradeProjectDatabase(project.Connection(), project.Query(), stored, false,
-                                   c.programChain ? CProjectUpgradeChain::Program() : recording, &warning);
+                                   c.incompleteChain ? incomplete : recording, &warning);
             ADD_FAILURE() << "the project was accepted";
         } catch (const Exception& e) {
             EXPECT_TRUE(e.Message().startsWith(c.message)) << e.Message().toStdString();

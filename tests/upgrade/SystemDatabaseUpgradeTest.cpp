@@ -68,26 +68,6 @@ TEST_F(SystemDatabaseUpgradeTest, CurrentOrNewerVersionIsLeftUntouched)
     }
 }
 
-// The steps for older versions are not part of this program: such a database is refused before
-// anything in it changes.
-TEST_F(SystemDatabaseUpgradeTest, OlderVersionIsRefusedUnchanged)
-{
-    for (const QString version : {"56", "45", "44", "0"}) {
-        CTempDatabase sysData;
-        CTempDatabase sysParam;
-        StoreUpgradeTargets(sysData, version);
-        const QString before = Snapshot(sysData);
-        try {
-            UpgradeSystemDatabase(sysData.Connection(), sysParam.Connection(), sysData.Query(),
-                                  sysParam.Query());
-            ADD_FAILURE() << "version " << version.toStdString() << " was accepted";
-        } catch (const Exception& e) {
-            EXPECT_EQ(e.Message(), QStringLiteral("系统数据库版本%1过旧，本程序无法升级。").arg(version));
-        }
-        EXPECT_EQ(Snapshot(sysData), before) << version.toStdString();
-    }
-}
-
 // A version table without a readable version cannot be given one: the create statement fails and
 // the database is left as it was.
 TEST_F(SystemDatabaseUpgradeTest, UnreadableVersionInAnExistingTableFails)
