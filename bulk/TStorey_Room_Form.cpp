@@ -163,9 +163,10 @@ QLineEdit* TStorey_Room_Form::CountEdit(int type) const
     return type >= 0 && type < TypeCount ? m_counts[static_cast<size_t>(type)] : nullptr;
 }
 
-int TStorey_Room_Form::ReadCount(const QString& text)
+int TStorey_Room_Form::ReadCount(const QString& typed)
 {
     // Nine digits at most: the count stays within the integer range whatever is typed.
+    const QString text = typed.trimmed();
     qsizetype digits = 0;
     while (digits < text.size() && digits < 9 && text.at(digits).isDigit() && text.at(digits).unicode() < 128)
         ++digits;

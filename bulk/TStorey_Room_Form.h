@@ -28,7 +28,8 @@ public:
     // The common-element box of the element type and its count edit; null where the type has none.
     QCheckBox* CommonBox(int type) const;
     QLineEdit* CountEdit(int type) const;
-    // The leading decimal digits of the text; 0 when it starts with none (a sign included).
+    // The leading decimal digits of the text (blanks around it ignored, nine digits at most); 0 when
+    // it starts with none (a sign included).
     static int ReadCount(const QString& text);
 
     void FormShow();

@@ -21,6 +21,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 constexpr int kRoomType = 3;
 constexpr int kRoomUseKind = 16;
@@ -112,11 +114,20 @@ TTChangeUseForm::TTChangeUseForm(QWidget* owner) : QDialog(owner)
     ComboBox1 = new QComboBox(this);
     RadioButton2 = new QRadioButton(QStringLiteral("修改具体参数"), this);
     CheckListBox2 = new QListWidget(this);
-    CheckListBox2->setFlow(QListView::TopToBottom);
+    // The fields in rows of equal cells, as many to a row as the width takes: every label whole.
+    CheckListBox2->setFlow(QListView::LeftToRight);
     CheckListBox2->setWrapping(true);
     CheckListBox2->setResizeMode(QListView::Adjust);
-    for (int i = 0; i < FieldCount; ++i)
+    int labelWidth = 0;
+    for (int i = 0; i < FieldCount; ++i) {
         AddCheckItem(CheckListBox2, FieldLabel(i));
+        labelWidth = std::max(labelWidth, CheckListBox2->fontMetrics().horizontalAdvance(FieldLabel(i)));
+    }
+    const QSize cell(labelWidth + 40, CheckListBox2->fontMetrics().height() + 8);
+    CheckListBox2->setGridSize(cell);
+    for (int i = 0; i < FieldCount; ++i)
+        CheckListBox2->item(i)->setSizeHint(cell);
+    CheckListBox2->setMinimumWidth(3 * cell.width() + 24);
 
     FlatButton2 = new TBMPButton(QStringLiteral("确定"), this);
     FlatButton2->SetDefault(true);

@@ -121,7 +121,7 @@ TEST_F(StoreyRoomSeries, CountsThatMakeNothingSayWhyAndLeaveTheDialogOpen)
         EXPECT_EQ(Rows(QStringLiteral("tbl_tree")), treeRows);
     }
     EXPECT_TRUE(Dialogs().ProgressTitles.isEmpty());
-    EXPECT_EQ(TStorey_Room_Form::ReadCount(QStringLiteral("12个")), 12);
+    EXPECT_EQ(TStorey_Room_Form::ReadCount(QStringLiteral(" 12个")), 12);
     EXPECT_EQ(TStorey_Room_Form::ReadCount(QStringLiteral("99999999999999")), 999999999);
 }
 

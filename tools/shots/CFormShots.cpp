@@ -4,5 +4,6 @@ FormShotList AllFormShots()
 {
     FormShotList shots;
     AddMainWindowFormShots(shots);
+    AddBulkFormShots(shots);
     return shots;
 }

@@ -25,3 +25,4 @@ using FormShotList = std::vector<SFormShot>;
 FormShotList AllFormShots();
 
 void AddMainWindowFormShots(FormShotList& shots);
+void AddBulkFormShots(FormShotList& shots);
