@@ -1,5 +1,6 @@
 #include "cad/model/CCADAreaInfo.h"
 
+#include "cad/model/CADPointList.h"
 #include "cad/model/CCADFileReader.h"
 #include "cad/model/CCADFileWriter.h"
 #include "cad/model/CDWGInfo.h"
@@ -17,21 +18,13 @@ CCADPoint Middle(const CCADPoint& a, const CCADPoint& b)
     return {(a.x + b.x) / 2, (a.y + b.y) / 2};
 }
 
-// Even-odd rule: a horizontal ray from the point crosses the boundary an odd number of times.
-bool Inside(const std::vector<CCADPoint>& polygon, const CCADPoint& point)
+// Twice the signed area: positive when the corners run counter-clockwise (y upwards).
+double SignedArea2(const std::vector<CCADPoint>& p)
 {
-    bool inside = false;
-    const size_t n = polygon.size();
-    for (size_t i = 0, j = n - 1; i < n; j = i++) {
-        const CCADPoint& a = polygon[i];
-        const CCADPoint& b = polygon[j];
-        if ((a.y > point.y) != (b.y > point.y)) {
-            const double crossX = a.x + (point.y - a.y) * (b.x - a.x) / (b.y - a.y);
-            if (point.x < crossX)
-                inside = !inside;
-        }
-    }
-    return inside;
+    double sum = 0;
+    for (size_t i = 1; i + 1 < p.size(); ++i)
+        sum += (p[i].x - p[0].x) * (p[i + 1].y - p[0].y) - (p[i + 1].x - p[0].x) * (p[i].y - p[0].y);
+    return sum;
 }
 } // namespace
 
@@ -53,11 +46,7 @@ void CCADAreaInfo::Assign(const CCADAreaInfo& source)
 
 std::vector<CCADPoint> CCADAreaInfo::Corners() const
 {
-    std::vector<CCADPoint> corners;
-    corners.reserve(points.Count());
-    for (auto* node = points.NodeAt(0); node; node = node->next)
-        corners.push_back(*node->item);
-    return corners;
+    return CADPointsToVector(points);
 }
 
 double CCADAreaInfo::GetArea(int unit) const
@@ -65,17 +54,8 @@ double CCADAreaInfo::GetArea(int unit) const
     const std::vector<CCADPoint> p = Corners();
     if (p.size() < 3)
         return 0;
-    // Doubles hold the whole-unit products exactly far beyond the 2^31 that a 60 m by 40 m
-    // outline in millimetres already reaches.
-    double sum = 0;
-    for (size_t i = 1; i + 1 < p.size(); ++i) {
-        const double ax = std::trunc(p[i].x - p[0].x);
-        const double ay = std::trunc(p[i].y - p[0].y);
-        const double bx = std::trunc(p[i + 1].x - p[i].x);
-        const double by = std::trunc(p[i + 1].y - p[i].y);
-        sum += ax * by - bx * ay;
-    }
-    return std::fabs(sum) / 2 * CDWGInfo::AreaFactor(unit);
+    // Measured from the first corner, so a plan far from the drawing origin keeps its digits.
+    return std::fabs(SignedArea2(p)) / 2 * CDWGInfo::AreaFactor(unit);
 }
 
 double CCADAreaInfo::GetEdgeLength(const CCADPoint& a, const CCADPoint& b, int unit)
@@ -101,16 +81,18 @@ void CCADAreaInfo::UpdateWallAngles()
         }
     }
 
+    const bool counterClockwise = SignedArea2(p) >= 0;
     const int wallCount = walls.Count();
     for (size_t i = 0; i < n && int(i) < wallCount; ++i) {
         const CCADPoint& a = p[i];
         const CCADPoint& q = p[(i + 1) % n];
         const double e = a.x != q.x ? std::atan(std::fabs((a.y - q.y) / (a.x - q.x))) * 180 / kPi : 90;
 
+        // A point on the inner side of the edge, found from the winding (left of the edge for
+        // counter-clockwise corners), also where both corners of the edge are re-entrant.
         const CCADPoint middle = Middle(a, q);
-        CCADPoint test = Middle(middle, Middle(q, p[(i + 2) % n]));
-        if (!Inside(p, test))
-            test = Middle(middle, Middle(p[(i + n - 1) % n], a));
+        const double inward = counterClockwise ? 1 : -1;
+        const CCADPoint test{middle.x - inward * (q.y - a.y), middle.y + inward * (q.x - a.x)};
 
         const SEdgeLine& line = edgeLines[i];
         double angle;

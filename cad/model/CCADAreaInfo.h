@@ -39,22 +39,21 @@ public:
     // to itself changes nothing.
     void Assign(const CCADAreaInfo& source);
 
-    // Floor area in square metres, not rounded; 0 with fewer than 3 corners. Coordinate
-    // differences lose their fractions (toward zero) before the cross products are summed.
+    // Floor area in square metres, not rounded, from the corners as they are (fractions of a
+    // drawing unit count); 0 with fewer than 3 corners.
     double GetArea(int unit) const;
     // Distance of two points in metres, not rounded.
     static double GetEdgeLength(const CCADPoint& a, const CCADPoint& b, int unit);
     // Sets the orientation of wall i from edge i for every edge that has a wall, in the
-    // drawing's frame (north not applied): the side of the edge on which a test point inside
-    // the polygon lies is the inside. When both corners of an edge are re-entrant its test
-    // points lie outside and the result is turned by 180 degrees. A point exactly on the
-    // boundary counts as the even-odd crossing test happens to place it.
+    // drawing's frame (north not applied): the outer face is the side away from the inside,
+    // and the inside is told by the polygon's winding (left of every edge when the corners run
+    // counter-clockwise), so re-entrant edges such as the bottom of a U-notch face outwards too.
     void UpdateWallAngles();
+
+    // The corners in drawing order.
+    std::vector<CCADPoint> Corners() const;
 
     // The file version is passed on to the wall reader. Raises CCADFileError when damaged.
     void Read(CCADFileReader& file, int version);
     void Write(CCADFileWriter& file) const;
-
-private:
-    std::vector<CCADPoint> Corners() const;
 };

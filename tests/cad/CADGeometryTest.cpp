@@ -46,7 +46,8 @@ TEST(CADGeometry, AreaFromTracedCorners)
         {"1000 mm square", {{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}}, 0, 1},
         {"same square clockwise", {{0, 0}, {0, 1000}, {1000, 1000}, {1000, 0}}, 0, 1},
         {"1 m square", {{0, 0}, {1, 0}, {1, 1}, {0, 1}}, 3, 1},
-        {"fractions dropped", {{0, 0}, {1.9, 0}, {1.9, 1.9}, {0, 1.9}}, 3, 1},
+        {"fractions kept", {{0, 0}, {1.9, 0}, {1.9, 1.9}, {0, 1.9}}, 3, 3.61},
+        {"half-millimetre corners", {{0.5, 0.5}, {1000.5, 0.5}, {1000.5, 2000.5}, {0.5, 2000.5}}, 0, 2},
         {"60 m by 40 m outline in mm", {{0, 0}, {60000, 0}, {60000, 40000}, {0, 40000}}, 0, 2400},
         {"far from the drawing origin",
          {{5e6, 5e6}, {5e6 + 60000, 5e6}, {5e6 + 60000, 5e6 + 40000}, {5e6, 5e6 + 40000}},
@@ -88,10 +89,13 @@ TEST(CADGeometry, WallOrientationFacesOutwards)
         {"L-shape", {{0, 0}, {20, 0}, {20, 10}, {10, 10}, {10, 20}, {0, 20}}, {180, 90, 0, 90, 0, 270}},
         // The base angle of a 45-degree edge is just above 45 with pi taken as 3.14159265.
         {"square turned by 45 degrees", {{0, -10}, {10, 0}, {0, 10}, {-10, 0}}, {134, 45, 314, 225}},
-        // Both corners of the notch bottom are re-entrant: its direction comes out turned.
+        // Both corners of the notch bottom are re-entrant; it still faces out of the room, north.
         {"U-shape",
          {{0, 0}, {30, 0}, {30, 20}, {20, 20}, {20, 10}, {10, 10}, {10, 20}, {0, 20}},
-         {180, 90, 0, 270, 180, 90, 0, 270}},
+         {180, 90, 0, 270, 0, 90, 0, 270}},
+        {"U-shape clockwise",
+         {{0, 0}, {0, 20}, {10, 20}, {10, 10}, {20, 10}, {20, 20}, {30, 20}, {30, 0}},
+         {270, 0, 90, 0, 270, 0, 90, 180}},
     };
     for (const AngleCase& c : cases) {
         auto polygon = Polygon(c.corners);
