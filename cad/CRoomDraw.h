@@ -1,0 +1,9 @@
+#pragma once
+#include "cad/CADDrawBase.h"
+
+// A traced room over the underlay: blue, hatched.
+class CRoomDraw : public CADDrawBase
+{
+public:
+    CRoomDraw() : CADDrawBase(Qt::blue, true) {}
+};

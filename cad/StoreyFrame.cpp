@@ -1,0 +1,9 @@
+#include "cad/StoreyFrame.h"
+
+void StoreyFrame::Clear()
+{
+    points.Clear();
+    model.points.Clear();
+    model.walls.Clear();
+    model.area = 0;
+}
