@@ -19,6 +19,7 @@
 #include "platform/core/CTool.h"
 #include "platform/core/Exception.h"
 #include "platform/ui/TApplication.h"
+#include "project/CProjectDBRepair.h"
 #include "project/CSystemGlobalData.h"
 
 #include <QActionGroup>
@@ -1030,7 +1031,12 @@ void TVoro_Main::RedirectToProjectPathClick()
 
 void TVoro_Main::testbuttonClick()
 {
-    NotAvailable(QStringLiteral("工程有效性检测"));
+    if (!CSystemGlobalData::Exists() || !CSystemGlobalData::Current().IsProjectOpen())
+        return;
+    CommitCurrentEditor();
+    CheckAndRepairProjectDB();
+    // Repairs rewrite rows the open page may show.
+    RefreshSelectedPage();
 }
 
 void TVoro_Main::N25Click()
