@@ -137,7 +137,7 @@ void CLayout::StartPage()
     }
     m_y = m_top;
     if (m_table)
-        m_titlePending = true;
+        m_titlePending = m_table->ShowTitles();
 }
 
 void CLayout::Need(double height)
@@ -213,7 +213,7 @@ void CLayout::BeginTable(const SItem& item)
     m_table = item.report;
     m_columns = item.columns;
     m_rows = 0;
-    m_titlePending = true;
+    m_titlePending = m_table->ShowTitles();
     double total = 0;
     for (const auto* column : m_columns)
         total += column->width;
@@ -279,7 +279,7 @@ void CLayout::PlaceRow(const QStringList& cells, bool title)
         item.font = font;
         item.lineHeight = CReportPaginator::LineHeight(font);
         item.padding = CellPadding;
-        item.border = true;
+        item.border = m_table->CellBorder();
         CReportTemplate::Align align = m_columns.at(c)->align;
         if (title) {
             align = CReportTemplate::Align::Center;

@@ -127,6 +127,8 @@ void CReportTemplate::Clear()
     m_cellFont = m_font;
     m_titleFont = m_font;
     m_titleBackground = QStringLiteral("#E8E8E8");
+    m_cellBorder = true;
+    m_showTitles = true;
     m_records.clear();
 }
 
@@ -204,6 +206,8 @@ bool CReportTemplate::LoadFromXml(const QByteArray& xml, const QString& folder, 
             const QString background = e.attribute(QStringLiteral("titleBackground")).trimmed();
             if (e.hasAttribute(QStringLiteral("titleBackground")))
                 t.m_titleBackground = background;
+            t.m_cellBorder = Flag(e, "border", true);
+            t.m_showTitles = Flag(e, "titles", true);
             for (QDomElement c = e.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
                 if (c.tagName() == QLatin1String("Column")) {
                     SColumn column;
@@ -244,6 +248,8 @@ bool CReportTemplate::LoadFromXml(const QByteArray& xml, const QString& folder, 
     m_cellFont = t.m_cellFont;
     m_titleFont = t.m_titleFont;
     m_titleBackground = t.m_titleBackground;
+    m_cellBorder = t.m_cellBorder;
+    m_showTitles = t.m_showTitles;
     m_records.clear();
     return true;
 }

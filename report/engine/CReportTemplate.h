@@ -140,6 +140,9 @@ public:
     const SFont& CellFont() const { return m_cellFont; }
     const SFont& TitleFont() const { return m_titleFont; }
     const QString& TitleBackground() const { return m_titleBackground; }
+    // Page outputs: whether the cells are ruled and the title row printed (text flowing in a table).
+    bool CellBorder() const { return m_cellBorder; }
+    bool ShowTitles() const { return m_showTitles; }
 
     // Detail records: the engine asks for them through the fetch handler before every output; the
     // handler fills them with AppendRecord, one text per template field.
@@ -180,6 +183,8 @@ private:
     SFont m_cellFont;
     SFont m_titleFont;
     QString m_titleBackground = QStringLiteral("#E8E8E8");
+    bool m_cellBorder = true;
+    bool m_showTitles = true;
     QList<QStringList> m_records;
     std::function<void()> m_fetch;
     Resolver m_variables;
