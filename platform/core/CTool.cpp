@@ -97,6 +97,12 @@ bool CTool::GetSaveFileName(const QString& title, const QString& filter, QString
     return m_dialogs->GetSaveFileName(title, filter, fileName);
 }
 
+bool CTool::GetSaveFileNameAndFilter(const QString& title, const QString& filter, QString& fileName,
+                                     int& filterIndex)
+{
+    return m_dialogs->GetSaveFileNameAndFilter(title, filter, fileName, filterIndex);
+}
+
 CProgressScope::CProgressScope(int total, const QString& title)
 {
     CTool::Current().BeginProgress(false, total, title);

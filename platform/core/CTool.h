@@ -40,6 +40,7 @@ public:
     void ShowMessage(const QString& message);
     bool GetOpenFileName(const QString& title, const QString& filter, QString& fileName);
     bool GetSaveFileName(const QString& title, const QString& filter, QString& fileName);
+    bool GetSaveFileNameAndFilter(const QString& title, const QString& filter, QString& fileName, int& filterIndex);
 
 private:
     std::unique_ptr<CToolDialogsBase> m_dialogs;

@@ -34,6 +34,14 @@ public:
     // The save dialog does not ask before replacing a file: the caller decides.
     virtual bool GetOpenFileName(const QString& title, const QString& filter, QString& fileName) = 0;
     virtual bool GetSaveFileName(const QString& title, const QString& filter, QString& fileName) = 0;
+    // The save dialog with a choice of formats: filterIndex is the 1-based position of the chosen
+    // filter in the ";;"-separated list (in: the one offered first). Without its own dialog it is
+    // the plain save dialog and filterIndex stays.
+    virtual bool GetSaveFileNameAndFilter(const QString& title, const QString& filter, QString& fileName,
+                                          int& filterIndex)
+    {
+        return GetSaveFileName(title, filter, fileName);
+    }
 
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;

@@ -173,3 +173,17 @@ bool TToolDialogs::GetSaveFileName(const QString& title, const QString& filter, 
     fileName = chosen;
     return true;
 }
+
+bool TToolDialogs::GetSaveFileNameAndFilter(const QString& title, const QString& filter, QString& fileName,
+                                            int& filterIndex)
+{
+    const QStringList filters = filter.split(QStringLiteral(";;"));
+    QString selected = filters.value(filterIndex - 1);
+    const QString chosen = QFileDialog::getSaveFileName(Owner(), title, fileName, filter, &selected,
+                                                        QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty())
+        return false;
+    fileName = chosen;
+    filterIndex = static_cast<int>(filters.indexOf(selected)) + 1;
+    return true;
+}

@@ -25,6 +25,8 @@ public:
     void ShowMessage(const QString& message) override;
     bool GetOpenFileName(const QString& title, const QString& filter, QString& fileName) override;
     bool GetSaveFileName(const QString& title, const QString& filter, QString& fileName) override;
+    bool GetSaveFileNameAndFilter(const QString& title, const QString& filter, QString& fileName,
+                                  int& filterIndex) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
 

@@ -80,3 +80,13 @@ bool CFakeToolDialogs::GetSaveFileName(const QString&, const QString& filter, QS
     FileDialogs << SFileDialog{true, filter, fileName};
     return AnswerFileDialog(FileAnswers, fileName);
 }
+
+bool CFakeToolDialogs::GetSaveFileNameAndFilter(const QString& title, const QString& filter, QString& fileName,
+                                                int& filterIndex)
+{
+    if (!GetSaveFileName(title, filter, fileName))
+        return false;
+    if (!FilterAnswers.isEmpty())
+        filterIndex = FilterAnswers.takeFirst();
+    return true;
+}

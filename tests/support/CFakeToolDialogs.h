@@ -35,6 +35,9 @@ public:
     void ShowMessage(const QString& message) override;
     bool GetOpenFileName(const QString& title, const QString& filter, QString& fileName) override;
     bool GetSaveFileName(const QString& title, const QString& filter, QString& fileName) override;
+    // Takes the filter from FilterAnswers (the one offered when none is preset).
+    bool GetSaveFileNameAndFilter(const QString& title, const QString& filter, QString& fileName,
+                                  int& filterIndex) override;
     void BeginWaitCursor() override { ++WaitDepth; }
     void EndWaitCursor() override { --WaitDepth; }
 
@@ -45,6 +48,8 @@ public:
     QList<QStringList> InputListAnswers; // an empty list cancels
     // Paths the file dialogs choose, in order; a null QString cancels.
     QList<QString> FileAnswers;
+    // 1-based filters the save dialog with a choice of formats chooses, in order.
+    QList<int> FilterAnswers;
     int DefaultAnswer = 6;
 
     // Records.
