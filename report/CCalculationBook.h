@@ -1,0 +1,97 @@
+#pragma once
+#include "model/CRegistry.h"
+#include "platform/core/CMyList.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class CCalculate_Manager;
+class CHeatingLoadBookBase;
+class CLIB_LayeredConstruction;
+class COutputParams;
+class CQORReport;
+
+// The load calculation book of one calculate-and-output run: a main report ("lib\Report\main.grf")
+// with the cover and every section whose output option is ticked for the current design type hung
+// below it, in a fixed order, numbered "一、", "二、" ... over the sections present. The book owns
+// every report it makes (ReportList, DetailReportList) until it is destroyed; it reads the
+// calculation structure of the manager, which must be built and outlive the book.
+//
+// Needs, while it assembles: the output options (COutputParams), the project parameters, data
+// modules, default values and name lists of the open project, the project weather, and a
+// progress reporter (CCalMsgOutput) whose stop flag it honours after every section.
+class CCalculationBook
+{
+public:
+    explicit CCalculationBook(CCalculate_Manager& manager);
+    ~CCalculationBook();
+    CCalculationBook(const CCalculationBook&) = delete;
+    CCalculationBook& operator=(const CCalculationBook&) = delete;
+
+    // Lays the book out and returns its main report. A stop returns the sections built so far;
+    // a failure in a section adds "系统发生异常，请与我们联系,谢谢!!!" to the error category, shows
+    // the failure and returns the book as built until then.
+    CQORReport* OutputCalculationBook();
+
+    // Section builders: each asks its own option and returns null when it is not ticked; the
+    // report returned is owned by ReportList. The cover is always built and takes no number.
+    CQORReport* BuildCoverSection();
+    CQORReport* BuildProjectInfoSection();
+    CQORReport* BuildWeatherSection();
+    CQORReport* BuildIndoorDesignSection();
+    CQORReport* BuildEnvelopeSection();
+    CQORReport* BuildFormulaSection();
+
+    // The rows of one construction at EncloseRowCounter, which advances by the rows written:
+    // summer and winter for the cooling design types, winter alone for heating. A K of 0 gives a
+    // thermal resistance of 0.
+    void AddEnvelopeRows(const QString& kindText, const CLIB_LayeredConstruction& record, CQORReport& report);
+    void AddGlazingRows(const QString& kindText, const QString& name, float summerK, float winterK,
+                        CQORReport& report);
+    // Ground and basement-wall rows; basement walls print D as well.
+    void AddGroundRows(const QString& kindText, const QString& name, double deta, double summerK,
+                       double winterK, const double* d, CQORReport& report);
+
+    // The heating-load calculation book of the manager's calculation, filled and previewed; null
+    // while the program has none (CHeatingLoadBookBase).
+    static std::unique_ptr<CHeatingLoadBookBase> BuildHeatingLoadBook(CCalculate_Manager& manager);
+
+    // "%s、%s": the numeral of SectionCounter and the caption; SectionCounter then moves on.
+    QString NumberedTitle(const QString& caption);
+
+    int SectionCounter = 0;
+    CMyList<CQORReport> ReportList{true};
+    CMyList<CQORReport> DetailReportList{true};
+    CQORReport* BookReport = nullptr;
+    int EncloseRowCounter = 0;
+    // Field names of the envelope table that rows have written through their options.
+    QStringList UsedFieldNames;
+
+private:
+    // A report of the book from the template under the program folder, printed landscape when the
+    // section key of the "Landscape" settings reads 1.
+    CQORReport* NewSectionReport(const char* templatePath, const char* landscapeKey);
+    CQORReport* NewReport(const char* templatePath);
+    // The subtitle page that opens entries 6 and 8.
+    CQORReport* BuildSubtitlePage(const QString& caption);
+    // Sections of the detailed inputs, statistics, hourly data, condition analysis, storey groups,
+    // air systems and remarks; they print nothing yet.
+    void BuildDetailTables() {}
+    CQORReport* BuildPendingSection() { return nullptr; }
+    // Adds a section built by an ordinary entry; false when the run was stopped.
+    bool AddSection(CQORReport* report);
+    void Assemble();
+    // True for the cooling design types 0 to 5.
+    static bool CoolingDesignType();
+    // The main line of the progress window, when there is one.
+    static void Progress(const QString& text);
+    // Cell writers that mark the envelope field used.
+    void EnvelopeCell(CQORReport& report, int row, int column, const QString& text, bool declare);
+    void EnvelopeValue(CQORReport& report, int row, int column, double value, bool declare);
+
+    CCalculate_Manager& m_manager;
+    COutputParams& m_options;
+    CRegistry m_landscape;
+    bool m_firstSection = true;
+};
