@@ -48,6 +48,12 @@ void CMaterialParamNameList::ClearList(int kind)
         m_lists[kind].clear();
 }
 
+void CMaterialParamNameList::ReloadSchedules()
+{
+    m_schedules.clear();
+    GetNameList(ScheduleKind);
+}
+
 void CMaterialParamNameList::LoadDistinctNames(int elementType)
 {
     m_usedNames.clear();

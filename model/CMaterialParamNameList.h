@@ -24,6 +24,7 @@ class CMaterialParamNameList : public CCurrent<CMaterialParamNameList>
 public:
     static constexpr const char* SlotName = "CMaterialParamNameList";
     static constexpr int ListCount = 30; // slots by library kind code; only 0..20 name a table
+    static constexpr int ScheduleKind = 17;
 
     void SetDataSet(CDbQuery* dataSet) { m_dataSet = dataSet; }
     CDbQuery* DataSet() const { return m_dataSet; }
@@ -40,6 +41,9 @@ public:
 
     void ClearAll();
     void ClearList(int kind);
+    // Reads the schedule names again (the kind's list and the schedule list) after schedules were
+    // added, renamed or deleted.
+    void ReloadSchedules();
 
     // Distinct names that the project's elements of the type use (only while a project is open)
     // and the type's default from the default values.
