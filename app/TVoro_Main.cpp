@@ -895,29 +895,9 @@ void TVoro_Main::Action_WeatherParamInputExecute()
     NotAvailable(QStringLiteral("气象参数"));
 }
 
-void TVoro_Main::Action_WorkScheduleExecute()
-{
-    CommitCurrentEditor();
-    NotAvailable(QStringLiteral("工作时间表"));
-}
-
 void TVoro_Main::act_base_materialExecute()
 {
     NotAvailable(QStringLiteral("基础材料"));
-}
-
-void TVoro_Main::Action_GroupFloorExecute()
-{
-    CommitCurrentEditor();
-    NotAvailable(QStringLiteral("楼层组管理"));
-}
-
-void TVoro_Main::Action_AirSystemExecute(QAction* sender)
-{
-    if (!sender)
-        return;
-    CommitCurrentEditor();
-    NotAvailable(sender->iconText());
 }
 
 void TVoro_Main::act_structure_reworkExecute()

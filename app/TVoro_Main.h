@@ -154,6 +154,9 @@ public:
     void act_base_materialExecute();
     void Action_GroupFloorExecute();
     void Action_AirSystemExecute(QAction* sender);
+    // Refills the tree view and selects the first node of the path (node ids, nearest first) that
+    // is still in the tree (TVoro_Main_Schedule.cpp).
+    void ReloadTreeKeepingSelection(const QList<int>& path);
     void act_structure_reworkExecute();
     void act_structure_rework1Execute();
     void Action_CADExecute();
