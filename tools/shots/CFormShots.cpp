@@ -5,5 +5,6 @@ FormShotList AllFormShots()
     FormShotList shots;
     AddMainWindowFormShots(shots);
     AddBulkFormShots(shots);
+    AddScheduleFormShots(shots);
     return shots;
 }

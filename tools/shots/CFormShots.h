@@ -26,3 +26,4 @@ FormShotList AllFormShots();
 
 void AddMainWindowFormShots(FormShotList& shots);
 void AddBulkFormShots(FormShotList& shots);
+void AddScheduleFormShots(FormShotList& shots);
