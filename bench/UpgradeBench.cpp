@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     const qint64 elapsed = timer.elapsed();
     query.SetSQL(CSQLStatement("select count(*) from Ceiling where AdjacentRoomID > 0"));
     query.Open();
-    std::printf("upgrade of %d rooms from version %d: %lld ms (result %d, %d ceilings linked)\n", rooms, stored,
-                static_cast<long long>(elapsed), result, query.Field(0).toInt());
+    std::printf("upgrade of %d rooms from version %d: %lld ms (result %d, %d ceilings linked)\n", rooms,
+                stored, static_cast<long long>(elapsed), result, query.Field(0).toInt());
     return result == -1 ? 0 : 1;
 }

@@ -32,12 +32,12 @@ struct SConstructionKind
     int Type;
 };
 const SConstructionKind ConstructionKinds[] = {
-    {0, "OutsideWall", 9},       {1, "InsideWall", 13},    {2, "Ceiling", 16},
-    {3, "Floor", 21},            {4, "Roof", 17},          {5, "BlindStorey", 19},
-    {6, "OutsideWindow", 10},    {7, "OutsideDoor", 11},   {8, "GlassCurtainWall", 12},
-    {9, "GlassRoof", 20},        {10, "InsideWindow", 14}, {11, "InsideDoor", 15},
-    {12, "SkyWindow", 18},       {13, "Ground", 22},       {14, "ProjectionFloor", 23},
-    {15, "GapWall", 24},         {19, "BasementWall", 29},
+    {0, "OutsideWall", 9},    {1, "InsideWall", 13},    {2, "Ceiling", 16},
+    {3, "Floor", 21},         {4, "Roof", 17},          {5, "BlindStorey", 19},
+    {6, "OutsideWindow", 10}, {7, "OutsideDoor", 11},   {8, "GlassCurtainWall", 12},
+    {9, "GlassRoof", 20},     {10, "InsideWindow", 14}, {11, "InsideDoor", 15},
+    {12, "SkyWindow", 18},    {13, "Ground", 22},       {14, "ProjectionFloor", 23},
+    {15, "GapWall", 24},      {19, "BasementWall", 29},
 };
 
 QString TableOf(int type)
@@ -99,8 +99,8 @@ bool CProjectDBRepair::Confirm(const QString& question)
 {
     m_allCorrect = false;
     if (!m_confirmed)
-        m_confirmed = CTool::Current().ShowMessageBox(QStringLiteral("警告"), question, 9, 3, QStringLiteral("是"),
-                                                      QStringLiteral("否")) == 6;
+        m_confirmed = CTool::Current().ShowMessageBox(QStringLiteral("警告"), question, 9, 3,
+                                                      QStringLiteral("是"), QStringLiteral("否")) == 6;
     if (!m_confirmed)
         Log(QStringLiteral("  未修复。"));
     return m_confirmed;
@@ -121,9 +121,9 @@ void CProjectDBRepair::Notify(const QString& message)
 
 bool CProjectDBRepair::InTree(int type, int elementId)
 {
-    return TDM_Project::Current().QueryInt(
-               {"select count(*) from tbl_tree where f_elementid = ? and (f_imageindex = ? or f_imageindex = ?)",
-                {elementId, type, type + 30}}) > 0;
+    return TDM_Project::Current().QueryInt({"select count(*) from tbl_tree where f_elementid = ? and "
+                                            "(f_imageindex = ? or f_imageindex = ?)",
+                                            {elementId, type, type + 30}}) > 0;
 }
 
 QList<std::pair<int, int>> CProjectDBRepair::Descendants(const QString& table, int id)
@@ -134,13 +134,15 @@ QList<std::pair<int, int>> CProjectDBRepair::Descendants(const QString& table, i
                              {"select \"table\" from pragma_foreign_key_list(?) where \"from\" = 'parent_id'",
                               {TableOf(type)}});
             if (!TDM_Project::Current().qryTemp.Eof())
-                m_children[TDM_Project::Current().qryTemp.Field(0).toString().toLower()].append({TableOf(type), type});
+                m_children[TDM_Project::Current().qryTemp.Field(0).toString().toLower()].append(
+                    {TableOf(type), type});
         }
     }
     QList<std::pair<int, int>> found;
     for (const SChildTable& child : m_children.value(table.toLower())) {
         CDbQuery rows(TDM_Project::Current().ProjectCon);
-        OpenQueryGuarded(rows, {QStringLiteral("select ID from %1 where parent_id = ?").arg(child.Table), {id}});
+        OpenQueryGuarded(rows,
+                         {QStringLiteral("select ID from %1 where parent_id = ?").arg(child.Table), {id}});
         for (; !rows.Eof(); rows.Next()) {
             const int childId = rows.Field(0).toInt();
             found.append({child.Type, childId});
@@ -174,8 +176,9 @@ void CProjectDBRepair::CheckSurplusRows()
         for (const auto& [name, id] : rows) {
             // Deleting a row takes every row below it along through the parent links.
             const QList<std::pair<int, int>> below = Descendants(table, id);
-            const bool keep = std::any_of(below.begin(), below.end(),
-                                          [this](const std::pair<int, int>& row) { return InTree(row.first, row.second); });
+            const bool keep = std::any_of(below.begin(), below.end(), [this](const std::pair<int, int>& row) {
+                return InTree(row.first, row.second);
+            });
             if (keep) {
                 Log(QStringLiteral("  保留 %1 (ID %2)：其下还有目录树中的元素").arg(name).arg(id));
                 continue;
@@ -192,11 +195,13 @@ void CProjectDBRepair::CheckSurplusRows()
 
 void CProjectDBRepair::CheckSharedElements()
 {
-    const int count = OpenCheck(
-        QStringLiteral("正在检测是否有重复指向"),
-        {"select a.f_nodeid,a.f_elementid,a.f_imageindex from tbl_tree a,(select f_elementid,f_imageindex from "
-         "tbl_tree group by f_elementid,f_imageindex having count(*) > 1) as b where a.f_elementid = b.f_elementid "
-         "and a.f_imageindex = b.f_imageindex order by a.f_imageindex,a.f_elementid,a.f_nodeid"});
+    const int count =
+        OpenCheck(QStringLiteral("正在检测是否有重复指向"),
+                  {"select a.f_nodeid,a.f_elementid,a.f_imageindex from tbl_tree a,(select "
+                   "f_elementid,f_imageindex from "
+                   "tbl_tree group by f_elementid,f_imageindex having count(*) > 1) as b where a.f_elementid "
+                   "= b.f_elementid "
+                   "and a.f_imageindex = b.f_imageindex order by a.f_imageindex,a.f_elementid,a.f_nodeid"});
     if (count == 0)
         return;
     struct SRow
@@ -207,10 +212,14 @@ void CProjectDBRepair::CheckSharedElements()
     };
     QList<SRow> rows;
     for (CheckQuery().First(); !CheckQuery().Eof(); CheckQuery().Next())
-        rows.append({CheckQuery().Field(0).toInt(), CheckQuery().Field(1).toInt(), CheckQuery().Field(2).toInt()});
+        rows.append(
+            {CheckQuery().Field(0).toInt(), CheckQuery().Field(1).toInt(), CheckQuery().Field(2).toInt()});
     Log(QStringLiteral("目录树中有%1个节点与其它节点指向同一个元素").arg(count));
     for (const SRow& row : rows)
-        Log(QStringLiteral("  节点 %1：元素 %2，图标 %3").arg(row.NodeId).arg(row.ElementId).arg(row.ImageIndex));
+        Log(QStringLiteral("  节点 %1：元素 %2，图标 %3")
+                .arg(row.NodeId)
+                .arg(row.ElementId)
+                .arg(row.ImageIndex));
     if (!Confirm(QStringLiteral("目录树中有多个节点指向同一个元素的情况,是否让软件自动修复这些错误?")))
         return;
     std::pair<int, int> last{-1, -1};
@@ -232,11 +241,15 @@ void CProjectDBRepair::CheckSharedElements()
         CTreeEdit::OnUndo([element, oldId] { element->ID = oldId; });
         if (element->InsertRecord() != 1)
             continue;
-        TDM_Project::Current().ExecSQL({"update tbl_tree set f_elementid=? where f_nodeid=?", {newId, row.NodeId}});
+        TDM_Project::Current().ExecSQL(
+            {"update tbl_tree set f_elementid=? where f_nodeid=?", {newId, row.NodeId}});
         node->SetElementId(newId);
         CTreeEdit::OnUndo([node, oldId] { node->SetElementId(oldId); });
         edit.Commit();
-        Log(QStringLiteral("  节点 %1 改为指向元素 %2 (元素 %3 的副本)").arg(row.NodeId).arg(newId).arg(oldId));
+        Log(QStringLiteral("  节点 %1 改为指向元素 %2 (元素 %3 的副本)")
+                .arg(row.NodeId)
+                .arg(newId)
+                .arg(oldId));
     }
 }
 
@@ -254,11 +267,13 @@ void CProjectDBRepair::CheckMissingRows()
             continue;
         QList<std::tuple<int, int, QString>> rows;
         for (CheckQuery().First(); !CheckQuery().Eof(); CheckQuery().Next())
-            rows.append({CheckQuery().Field(0).toInt(), CheckQuery().Field(1).toInt(), CheckQuery().Field(2).toString()});
+            rows.append({CheckQuery().Field(0).toInt(), CheckQuery().Field(1).toInt(),
+                         CheckQuery().Field(2).toString()});
         Log(QStringLiteral("%1：%2个节点的元素数据丢失").arg(DisplayName(type)).arg(count));
         for (const auto& [elementId, nodeId, caption] : rows)
             Log(QStringLiteral("  节点 %1 %2：元素 %3").arg(nodeId).arg(caption).arg(elementId));
-        if (!Confirm(QStringLiteral("检测数据库中存在丢失的数据[%1个],是否让软件自动修复这些问题?").arg(count)))
+        if (!Confirm(
+                QStringLiteral("检测数据库中存在丢失的数据[%1个],是否让软件自动修复这些问题?").arg(count)))
             continue;
         CCutomProgres wait(QStringLiteral("正在修复%1类型丢失的数据的问题").arg(DisplayName(type)));
         for (const auto& [elementId, nodeId, caption] : rows) {
@@ -285,10 +300,11 @@ void CProjectDBRepair::CheckConstructions()
     for (const SConstructionKind& kind : ConstructionKinds) {
         const QString word = QString::fromUtf8(kind.Word);
         const QString library = word + QStringLiteral("_Lib");
-        const int count = OpenCheck(QStringLiteral("正在检测%1类型材料使用问题").arg(word),
-                                    QStringLiteral("select ID from %1 a where material_id is null or material_id "
-                                                   "not in (select ID from %2) order by ID")
-                                        .arg(word, library));
+        const int count =
+            OpenCheck(QStringLiteral("正在检测%1类型材料使用问题").arg(word),
+                      QStringLiteral("select ID from %1 a where material_id is null or material_id "
+                                     "not in (select ID from %2) order by ID")
+                          .arg(word, library));
         if (count == 0)
             continue;
         QList<int> ids;
@@ -304,12 +320,13 @@ void CProjectDBRepair::CheckConstructions()
         bool whole = false;
         const int defaultId = value.trimmed().toInt(&whole);
         if (!whole) {
-            Notify(QStringLiteral("缺省值%1的值“%2”不是整数，%3类型的材料问题未修复。").arg(defaultName, value, word));
+            Notify(QStringLiteral("缺省值%1的值“%2”不是整数，%3类型的材料问题未修复。")
+                       .arg(defaultName, value, word));
             continue;
         }
         const QString constructionName = CMaterialParamNameList::Current().GetNameById(kind.Kind, defaultId);
-        if (TDM_Project::Current().QueryInt({QStringLiteral("select count(*) from %1 where ID = ?").arg(library),
-                                             {defaultId}}) == 0) {
+        if (TDM_Project::Current().QueryInt(
+                {QStringLiteral("select count(*) from %1 where ID = ?").arg(library), {defaultId}}) == 0) {
             Notify(QStringLiteral("缺省值%1指向的构造(ID %2)在工程材料库中不存在，%3类型的材料问题未修复。")
                        .arg(defaultName)
                        .arg(defaultId)
@@ -325,7 +342,10 @@ void CProjectDBRepair::CheckConstructions()
             element->SetAttribute(QStringLiteral("material_id"), QString::number(defaultId));
             element->SetAttribute(defaultName, constructionName);
             if (element->UpdateRecord() == 1)
-                Log(QStringLiteral("  元素 %1 改用缺省构造 %2 (ID %3)").arg(ids[i]).arg(constructionName).arg(defaultId));
+                Log(QStringLiteral("  元素 %1 改用缺省构造 %2 (ID %3)")
+                        .arg(ids[i])
+                        .arg(constructionName)
+                        .arg(defaultId));
         }
     }
 }

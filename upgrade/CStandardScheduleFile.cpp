@@ -55,9 +55,10 @@ bool CStandardScheduleFile::CopyDaySchedule(CDbQuery& target, const QString& nam
         marks << QStringLiteral("?");
         values << source.Field(i);
     }
-    ExecQueryGuarded(target, {QStringLiteral("insert into DaySchedule (%1) values(%2)")
-                                  .arg(columns.join(','), marks.join(',')),
-                              values});
+    ExecQueryGuarded(
+        target,
+        {QStringLiteral("insert into DaySchedule (%1) values(%2)").arg(columns.join(','), marks.join(',')),
+         values});
     return true;
 }
 

@@ -101,8 +101,8 @@ QString QuoteName(const QString& name)
 // Where the declared type of a column definition ends: before the first constraint keyword.
 int TypeLength(const QString& definition)
 {
-    static const QStringList keywords{"CONSTRAINT", "PRIMARY",    "NOT",       "NULL", "UNIQUE", "CHECK",
-                                      "DEFAULT",    "COLLATE",    "REFERENCES", "GENERATED", "AS"};
+    static const QStringList keywords{"CONSTRAINT", "PRIMARY", "NOT",        "NULL",      "UNIQUE", "CHECK",
+                                      "DEFAULT",    "COLLATE", "REFERENCES", "GENERATED", "AS"};
     int depth = 0;
     int i = 0;
     while (i < definition.size()) {
@@ -124,17 +124,17 @@ int TypeLength(const QString& definition)
 
 const QRegularExpression& PrimaryKeyClause()
 {
-    static const QRegularExpression clause(
-        QStringLiteral("\\s*\\bPRIMARY\\s+KEY\\b(\\s+(ASC|DESC)\\b)?(\\s+ON\\s+CONFLICT\\s+\\w+)?(\\s+AUTOINCREMENT\\b)?"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression clause(QStringLiteral("\\s*\\bPRIMARY\\s+KEY\\b(\\s+(ASC|DESC)\\b)?(\\s+"
+                                                          "ON\\s+CONFLICT\\s+\\w+)?(\\s+AUTOINCREMENT\\b)?"),
+                                           QRegularExpression::CaseInsensitiveOption);
     return clause;
 }
 } // namespace
 
 CTableDefinition CTableDefinition::Read(CDbQuery& query, const QString& table)
 {
-    OpenQueryGuarded(query, {"select sql from sqlite_master where type = 'table' and name = ? collate nocase",
-                             {table}});
+    OpenQueryGuarded(
+        query, {"select sql from sqlite_master where type = 'table' and name = ? collate nocase", {table}});
     if (query.Eof())
         throw Exception(QStringLiteral("数据库中没有表 %1。").arg(table));
     return Parse(query.Field(0).toString());
@@ -153,8 +153,9 @@ CTableDefinition CTableDefinition::Parse(const QString& createStatement)
 
     CTableDefinition definition;
     definition.m_table = SplitName(text.mid(match.capturedEnd(), open - match.capturedEnd()).trimmed()).first;
-    static const QRegularExpression constraint(QStringLiteral("^(CONSTRAINT|PRIMARY|UNIQUE|CHECK|FOREIGN)\\b"),
-                                               QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression constraint(
+        QStringLiteral("^(CONSTRAINT|PRIMARY|UNIQUE|CHECK|FOREIGN)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
     for (const QString& part : SplitTopLevel(text.mid(open + 1, close - open - 1))) {
         if (part.isEmpty())
             continue;
@@ -260,9 +261,10 @@ void CTableDefinition::Rebuild(CDbQuery& query) const
         if (current.HasColumn(column.Name))
             shared << QuoteName(column.Name);
     }
-    OpenQueryGuarded(query, {"select sql from sqlite_master where type = 'index' and tbl_name = ? collate nocase "
-                             "and sql is not null",
-                             {m_table}});
+    OpenQueryGuarded(query,
+                     {"select sql from sqlite_master where type = 'index' and tbl_name = ? collate nocase "
+                      "and sql is not null",
+                      {m_table}});
     QStringList indexes;
     for (query.First(); !query.Eof(); query.Next())
         indexes << query.Field(0).toString();
@@ -275,8 +277,8 @@ void CTableDefinition::Rebuild(CDbQuery& query) const
                                     .arg(QuoteName(temporary), columns, QuoteName(m_table)));
     }
     ExecQueryGuarded(query, QStringLiteral("drop table %1").arg(QuoteName(m_table)));
-    ExecQueryGuarded(query,
-                     QStringLiteral("alter table %1 rename to %2").arg(QuoteName(temporary), QuoteName(m_table)));
+    ExecQueryGuarded(
+        query, QStringLiteral("alter table %1 rename to %2").arg(QuoteName(temporary), QuoteName(m_table)));
     for (const QString& index : indexes)
         ExecQueryGuarded(query, index);
 }

@@ -152,7 +152,8 @@ void RunChain(CVersionControl& context, const CProjectUpgradeChain& chain)
         ExecQueryGuarded(context.Query, "insert into tbl_registry (f_key,f_value) values('prjversion','20')");
     };
     const auto finish = [&context, &chain] {
-        ExecQueryGuarded(context.Query, "update OutputOption set IsHeatingLoadCalculation_Output=-1 where ID=654");
+        ExecQueryGuarded(context.Query,
+                         "update OutputOption set IsHeatingLoadCalculation_Output=-1 where ID=654");
         chain.Refresh(context);
     };
     chain.Run(context, context.Connection, context.StoredVersion, CurrentSchemaVersion, beforeStep, finish,

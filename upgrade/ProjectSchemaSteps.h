@@ -1,4 +1,5 @@
 #pragma once
+#include <QStringList>
 
 struct CVersionControl;
 
@@ -8,6 +9,12 @@ struct CVersionControl;
 // transaction takes the step back. Columns are added with the definitions the current schema
 // declares, so that an upgraded project has the tables of a new one.
 namespace ProjectSchemaSteps {
+// The 17 construction kinds: each names its element table, its library copy "<kind>_Lib" and the
+// construction-name column and default value "<kind>Name".
+const QStringList& ConstructionKinds();
+// The 56 tables that step 39 gives the column Old_ID.
+const QStringList& OldIdTables();
+
 // The oldest format: the tree table tbl_tree made from TreeData.
 void TreeConversion(CVersionControl& context);
 void Step21(CVersionControl& context);

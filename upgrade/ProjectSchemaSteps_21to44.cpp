@@ -9,34 +9,75 @@
 using namespace SchemaStatements;
 
 namespace {
-const QString Real0 = QStringLiteral("REAL DEFAULT 0");
-const QString Int0 = QStringLiteral("INTEGER DEFAULT 0");
-const QString Int1 = QStringLiteral("INTEGER DEFAULT 1");
-const QString Text = QStringLiteral("TEXT COLLATE NOCASE");
-
 // The columns that step 42 declares as reals in the room-use library.
-const QStringList RoomUseRealColumns{"ElectricUseCoefficient", "HeatingUseCoefficient", "ElectronicUseCoefficient",
-                                     "LightPower",             "ElectricEquipmentPower", "HeatingEquipmentPower",
-                                     "ElectronicEquipmentPower"};
-
-// Every table that carries the number of its row in the database it was merged from.
-const QStringList OldIdTables{
-    "Building",         "BasementWall",         "BasementWall_Lib",  "BlindStorey",         "BlindStorey_Lib",
-    "Ceiling",          "Ceiling_Lib",          "ElectricEquipment", "ElectronicEquipment", "Evaporating",
-    "Floor",            "Floor_Lib",            "Food",              "GapWall",             "GapWall_Lib",
-    "GlassCurtainWall", "GlassCurtainWall_Lib", "GlassRoof",         "GlassRoof_Lib",       "Ground",
-    "Ground_Lib",       "HeatingEquipment",     "Infiltration",      "InsideDoor",          "InsideDoor_Lib",
-    "InsideWall",       "InsideWall_Lib",       "InsideWindow",      "InsideWindow_Lib",    "Lighting",
-    "Others",           "OutsideAirSystem",     "OutsideDoor",       "OutsideDoor_Lib",     "OutsideWall",
-    "OutsideWall_Lib",  "OutsideWindow",        "OutsideWindow_Lib", "People",              "PrimaryAirSystem",
-    "ProjectionFloor",  "ProjectionFloor_Lib",  "Roof",              "Roof_Lib",            "Room",
-    "RoomOccupation",   "SkyWindow",            "SkyWindow_Lib",     "Storey",              "StoreyGroup",
-    "StoreyOccupation", "SubTree",              "tbl_tree",          "Material_detail",     "WeekSchedule",
-    "Schedule"};
+const QStringList RoomUseRealColumns{
+    "ElectricUseCoefficient", "HeatingUseCoefficient", "ElectronicUseCoefficient", "LightPower",
+    "ElectricEquipmentPower", "HeatingEquipmentPower", "ElectronicEquipmentPower"};
 
 } // namespace
 
 namespace ProjectSchemaSteps {
+const QStringList& OldIdTables()
+{
+    static const QStringList tables{"Building",
+                                    "BasementWall",
+                                    "BasementWall_Lib",
+                                    "BlindStorey",
+                                    "BlindStorey_Lib",
+                                    "Ceiling",
+                                    "Ceiling_Lib",
+                                    "ElectricEquipment",
+                                    "ElectronicEquipment",
+                                    "Evaporating",
+                                    "Floor",
+                                    "Floor_Lib",
+                                    "Food",
+                                    "GapWall",
+                                    "GapWall_Lib",
+                                    "GlassCurtainWall",
+                                    "GlassCurtainWall_Lib",
+                                    "GlassRoof",
+                                    "GlassRoof_Lib",
+                                    "Ground",
+                                    "Ground_Lib",
+                                    "HeatingEquipment",
+                                    "Infiltration",
+                                    "InsideDoor",
+                                    "InsideDoor_Lib",
+                                    "InsideWall",
+                                    "InsideWall_Lib",
+                                    "InsideWindow",
+                                    "InsideWindow_Lib",
+                                    "Lighting",
+                                    "Others",
+                                    "OutsideAirSystem",
+                                    "OutsideDoor",
+                                    "OutsideDoor_Lib",
+                                    "OutsideWall",
+                                    "OutsideWall_Lib",
+                                    "OutsideWindow",
+                                    "OutsideWindow_Lib",
+                                    "People",
+                                    "PrimaryAirSystem",
+                                    "ProjectionFloor",
+                                    "ProjectionFloor_Lib",
+                                    "Roof",
+                                    "Roof_Lib",
+                                    "Room",
+                                    "RoomOccupation",
+                                    "SkyWindow",
+                                    "SkyWindow_Lib",
+                                    "Storey",
+                                    "StoreyGroup",
+                                    "StoreyOccupation",
+                                    "SubTree",
+                                    "tbl_tree",
+                                    "Material_detail",
+                                    "WeekSchedule",
+                                    "Schedule"};
+    return tables;
+}
+
 void Step21(CVersionControl& context)
 {
     CDbQuery& query = context.Query;
@@ -47,8 +88,9 @@ void Step21(CVersionControl& context)
     AddColumn(query, "Building", "seltype_cubage", Int0);
     AddColumn(query, "Building", "figure_cubage", Real0);
     AddColumn(query, "Building", "figure_coff", Real0);
-    ExecQueryGuarded(query, "update Building set seltype_area = 0,figure_area = 0,seltype_cubage=0,figure_cubage=0,"
-                            "figure_coff=0");
+    ExecQueryGuarded(query,
+                     "update Building set seltype_area = 0,figure_area = 0,seltype_cubage=0,figure_cubage=0,"
+                     "figure_coff=0");
     InsertChoiceDefault(query, 56, QStringLiteral("autorefresh"), QStringLiteral("节能计算"),
                         QStringLiteral("是否根据工程数据自动刷新节能计算参数"), QStringLiteral("1"));
     for (int first = 0; first <= 1; ++first) {
@@ -59,8 +101,8 @@ void Step21(CVersionControl& context)
         AddColumnSet(query, "Building", QStringLiteral("outsidewall_data%1").arg(i), Real0, 0);
     for (int first = 0; first <= 1; ++first) {
         for (int second = 0; second <= 9; ++second)
-            AddColumnSet(query, "Building", QStringLiteral("outsidewindow_data%1_%2").arg(first).arg(second), Real0,
-                         0);
+            AddColumnSet(query, "Building", QStringLiteral("outsidewindow_data%1_%2").arg(first).arg(second),
+                         Real0, 0);
     }
 }
 
@@ -75,14 +117,16 @@ void Step23(CVersionControl& context)
     AddColumn(query, "ProjectParameter", "yeartotal_fromtime", "INTEGER DEFAULT 7");
     AddColumn(query, "ProjectParameter", "yeartotal_totime", "INTEGER DEFAULT 16");
     AddColumn(query, "ProjectParameter", "yeartotal_output", "INTEGER DEFAULT 1");
-    ExecQueryGuarded(query, "update ProjectParameter set yeartotal_fromtime = 7,yeartotal_totime=16,yeartotal_output =1");
+    ExecQueryGuarded(
+        query, "update ProjectParameter set yeartotal_fromtime = 7,yeartotal_totime=16,yeartotal_output =1");
 }
 
 void Step24(CVersionControl& context)
 {
     CDbQuery& query = context.Query;
-    ExecQueryGuarded(query, "create table tbl_config (paramkey TEXT NOT NULL COLLATE NOCASE,paramname TEXT NOT NULL,"
-                            "paramvalue TEXT DEFAULT '',remark TEXT DEFAULT '')");
+    ExecQueryGuarded(query,
+                     "create table tbl_config (paramkey TEXT NOT NULL COLLATE NOCASE,paramname TEXT NOT NULL,"
+                     "paramvalue TEXT DEFAULT '',remark TEXT DEFAULT '')");
     const QList<std::pair<const char*, const char*>> rows{
         {"cool_beginmonth", "制冷季节起始月份"}, {"cool_endmonth", "制冷季节终止月份"},
         {"heat_beginmonth", "制热季节起始月份"}, {"heat_endmonth", "制热季节终止月份"},
@@ -91,9 +135,10 @@ void Step24(CVersionControl& context)
     };
     const QStringList values{"5", "10", "10", "5", "1", "1", "1", "1"};
     for (int i = 0; i < rows.size(); ++i)
-        ExecQueryGuarded(query, {"insert into tbl_config(paramkey,paramname,paramvalue,remark) values(?,?,?,?)",
-                                 {QString::fromUtf8(rows[i].first), QString::fromUtf8(rows[i].second), values[i],
-                                  QStringLiteral("供冷供热季节起止日期")}});
+        ExecQueryGuarded(query,
+                         {"insert into tbl_config(paramkey,paramname,paramvalue,remark) values(?,?,?,?)",
+                          {QString::fromUtf8(rows[i].first), QString::fromUtf8(rows[i].second), values[i],
+                           QStringLiteral("供冷供热季节起止日期")}});
 }
 
 void Step26(CVersionControl& context)
@@ -190,14 +235,14 @@ void Step38(CVersionControl& context)
 void Step39(CVersionControl& context)
 {
     CDbQuery& query = context.Query;
-    for (const QString& table : OldIdTables)
+    for (const QString& table : OldIdTables())
         AddColumn(query, table, "Old_ID", Int0);
-    for (const char* column : {"NewWindScheduleName", "PeopleScheduleName", "LightScheduleName",
-                               "ElectricEquipmentScheduleName", "HeatingEquipmentScheduleName",
-                               "ElectronicEquipmentScheduleName"})
+    for (const char* column :
+         {"NewWindScheduleName", "PeopleScheduleName", "LightScheduleName", "ElectricEquipmentScheduleName",
+          "HeatingEquipmentScheduleName", "ElectronicEquipmentScheduleName"})
         AddColumn(query, "RoomOccupation", column, Text);
-    for (const char* column : {"LightPower", "ElectricEquipmentPower", "HeatingEquipmentPower",
-                               "ElectronicEquipmentPower"})
+    for (const char* column :
+         {"LightPower", "ElectricEquipmentPower", "HeatingEquipmentPower", "ElectronicEquipmentPower"})
         AddColumn(query, "RoomOccupation", column, Real0);
     for (const char* column : {"ElectricUseCoefficient", "HeatingUseCoefficient", "ElectronicUseCoefficient"})
         AddColumn(query, "RoomOccupation", column, "REAL DEFAULT 1.0");
@@ -223,22 +268,26 @@ void Step39(CVersionControl& context)
     maker.AddSQLField(QStringLiteral("NewWindScheduleName"), name("ScheduleName_OutsideAir"), true)
         .AddSQLField(QStringLiteral("PeopleScheduleName"), name("ScheduleName_People"), true)
         .AddSQLField(QStringLiteral("LightScheduleName"), name("ScheduleName_Lighting"), true)
-        .AddSQLField(QStringLiteral("ElectricEquipmentScheduleName"), name("ScheduleName_ElectricEquipment"), true)
-        .AddSQLField(QStringLiteral("HeatingEquipmentScheduleName"), name("ScheduleName_HeatingEquipment"), true)
-        .AddSQLField(QStringLiteral("ElectronicEquipmentScheduleName"), name("ScheduleName_ElectronicEquipment"),
-                     true);
+        .AddSQLField(QStringLiteral("ElectricEquipmentScheduleName"), name("ScheduleName_ElectricEquipment"),
+                     true)
+        .AddSQLField(QStringLiteral("HeatingEquipmentScheduleName"), name("ScheduleName_HeatingEquipment"),
+                     true)
+        .AddSQLField(QStringLiteral("ElectronicEquipmentScheduleName"),
+                     name("ScheduleName_ElectronicEquipment"), true);
     ExecQueryGuarded(query, maker.MakeUpdateSQL());
 }
 
 void Step40(CVersionControl& context)
 {
-    ExecQueryGuarded(context.Query,
-                     "update OutputOption set IsACLoadMonthlyCalculation_Output=1,IsACLoadDailyCalculation_Output=1 "
-                     "where ID in (193, 194, 195, 196, 199, 202, 203, 204, 205, 208, 311, 312, 313, 314, 317, 319, "
-                     "320, 321, 322, 325)");
-    ExecQueryGuarded(context.Query,
-                     "update OutputOption set IsACLoadMonthlyCalculation_Output=-1,IsACLoadDailyCalculation_Output=-1 "
-                     "where ID in (477, 478, 479, 480, 482, 516, 517, 518, 519, 521)");
+    ExecQueryGuarded(
+        context.Query,
+        "update OutputOption set IsACLoadMonthlyCalculation_Output=1,IsACLoadDailyCalculation_Output=1 "
+        "where ID in (193, 194, 195, 196, 199, 202, 203, 204, 205, 208, 311, 312, 313, 314, 317, 319, "
+        "320, 321, 322, 325)");
+    ExecQueryGuarded(
+        context.Query,
+        "update OutputOption set IsACLoadMonthlyCalculation_Output=-1,IsACLoadDailyCalculation_Output=-1 "
+        "where ID in (477, 478, 479, 480, 482, 516, 517, 518, 519, 521)");
 }
 
 void Step41(CVersionControl& context)
@@ -263,16 +312,18 @@ void Step42(CVersionControl& context)
 
 void Step43(CVersionControl& context)
 {
-    InsertChoiceDefault(context.Query, 57, QStringLiteral("newwind_steadystate"), QStringLiteral("空调负荷计算"),
-                        QStringLiteral("新风负荷是否采用稳态算法"), QStringLiteral("1"));
+    InsertChoiceDefault(context.Query, 57, QStringLiteral("newwind_steadystate"),
+                        QStringLiteral("空调负荷计算"), QStringLiteral("新风负荷是否采用稳态算法"),
+                        QStringLiteral("1"));
 }
 
 void Step44(CVersionControl& context)
 {
     // A name keeps what it says up to and including 指标; what follows is dropped.
     CDbQuery& query = context.Query;
-    OpenQueryGuarded(query, "select ID,OutputOptionName from OutputOption where OutputOptionName like '%指标%' "
-                            "order by ID");
+    OpenQueryGuarded(query,
+                     "select ID,OutputOptionName from OutputOption where OutputOptionName like '%指标%' "
+                     "order by ID");
     const QString word = QStringLiteral("指标");
     QList<std::pair<int, QString>> renamed;
     for (query.First(); !query.Eof(); query.Next()) {

@@ -18,32 +18,42 @@ struct SParentLink
     QStringList Dropped;
 };
 
-const QStringList RoomElements{"BasementWall", "Ceiling",          "ElectricEquipment", "BlindStorey",
-                               "ElectronicEquipment", "Evaporating", "Floor",          "Food",
-                               "GapWall",      "GlassCurtainWall", "GlassRoof",         "Ground",
-                               "HeatingEquipment", "Infiltration", "InsideWall",        "Lighting",
-                               "OutsideWall",  "People",           "ProjectionFloor",   "Roof"};
-
-// The 17 construction kinds; each element table K has the library copy K_Lib and names its
-// construction in the column K + "Name".
-const QStringList ConstructionKinds{"BasementWall", "BlindStorey",     "Ceiling",       "Floor",
-                                    "GapWall",      "GlassCurtainWall", "GlassRoof",    "Ground",
-                                    "InsideDoor",   "InsideWindow",    "InsideWall",    "OutsideDoor",
-                                    "OutsideWall",  "OutsideWindow",   "ProjectionFloor", "Roof",
-                                    "SkyWindow"};
+const QStringList RoomElements{"BasementWall",
+                               "Ceiling",
+                               "ElectricEquipment",
+                               "BlindStorey",
+                               "ElectronicEquipment",
+                               "Evaporating",
+                               "Floor",
+                               "Food",
+                               "GapWall",
+                               "GlassCurtainWall",
+                               "GlassRoof",
+                               "Ground",
+                               "HeatingEquipment",
+                               "Infiltration",
+                               "InsideWall",
+                               "Lighting",
+                               "OutsideWall",
+                               "People",
+                               "ProjectionFloor",
+                               "Roof"};
 
 QList<SParentLink> ParentLinks()
 {
     const QStringList owners{"BuildingName", "StoreyName", "RoomName"};
     // The parent in the same room, building and storey as the child names them.
     const auto sameRoom = [](const QString& parent, const QString& child) {
-        const QString room = parent == QStringLiteral("Room") ? QStringLiteral("Name") : QStringLiteral("RoomName");
+        const QString room =
+            parent == QStringLiteral("Room") ? QStringLiteral("Name") : QStringLiteral("RoomName");
         return QStringLiteral("%1.%3 = %2.RoomName and %1.StoreyName = %2.StoreyName and "
                               "%1.BuildingName = %2.BuildingName")
             .arg(parent, child, room);
     };
     QList<SParentLink> links{
-        {"Room", "Storey", "Storey.Name = Room.StoreyName and Storey.BuildingName = Room.BuildingName",
+        {"Room",
+         "Storey",
+         "Storey.Name = Room.StoreyName and Storey.BuildingName = Room.BuildingName",
          {"BuildingName", "StoreyName"}},
         {"Storey", "Building", "Building.Name = Storey.BuildingName", {"BuildingName"}},
     };
@@ -74,12 +84,13 @@ void AddNumericKey(CDbQuery& query, const QString& table)
 // Default values that named a record now hold its ID, where a record of that name exists.
 void DefaultNameToId(CDbQuery& query, const QString& defaultName, const QString& table)
 {
-    ExecQueryGuarded(query, {QStringLiteral("update Initialization set I_Value = (select cast(l.ID as text) from %1 l "
-                                            "where l.Name = Initialization.I_Value order by l.ID limit 1) "
-                                            "where I_Name = ? and exists (select 1 from %1 l where "
-                                            "l.Name = Initialization.I_Value)")
-                                 .arg(table),
-                             {defaultName}});
+    ExecQueryGuarded(
+        query, {QStringLiteral("update Initialization set I_Value = (select cast(l.ID as text) from %1 l "
+                               "where l.Name = Initialization.I_Value order by l.ID limit 1) "
+                               "where I_Name = ? and exists (select 1 from %1 l where "
+                               "l.Name = Initialization.I_Value)")
+                    .arg(table),
+                {defaultName}});
 }
 
 // The use column of rooms or storeys holds the use record's ID as text instead of its name.
@@ -93,6 +104,15 @@ void UseNameToId(CDbQuery& query, const QString& table, const QString& column, c
 } // namespace
 
 namespace ProjectSchemaSteps {
+const QStringList& ConstructionKinds()
+{
+    static const QStringList kinds{
+        "BasementWall", "BlindStorey",   "Ceiling",         "Floor",        "GapWall",    "GlassCurtainWall",
+        "GlassRoof",    "Ground",        "InsideDoor",      "InsideWindow", "InsideWall", "OutsideDoor",
+        "OutsideWall",  "OutsideWindow", "ProjectionFloor", "Roof",         "SkyWindow"};
+    return kinds;
+}
+
 void Step25(CVersionControl& context)
 {
     CDbQuery& query = context.Query;
@@ -113,17 +133,18 @@ void Step25(CVersionControl& context)
             definition.DropColumn(column);
         definition.SetColumnDefinition(
             QStringLiteral("parent_id"),
-            QStringLiteral("INTEGER REFERENCES %1 (ID) ON UPDATE CASCADE ON DELETE CASCADE").arg(link.Parent));
+            QStringLiteral("INTEGER REFERENCES %1 (ID) ON UPDATE CASCADE ON DELETE CASCADE")
+                .arg(link.Parent));
         definition.Rebuild(query);
     }
 
     // The construction libraries are keyed by ID; elements refer to their construction by it.
-    for (const QString& kind : ConstructionKinds) {
+    for (const QString& kind : ConstructionKinds()) {
         const QString library = kind + QStringLiteral("_Lib");
         AddColumnSet(query, library, "catergory", "TEXT COLLATE NOCASE", QStringLiteral("标准材料"));
         AddNumericKey(query, library);
     }
-    for (const QString& kind : ConstructionKinds) {
+    for (const QString& kind : ConstructionKinds()) {
         AddColumn(query, kind, "material_id", "INTEGER");
         ExecQueryGuarded(query, QStringLiteral("update %1 set material_id = (select l.ID from %1_Lib l where "
                                                "l.Name = %1.%1Name order by l.ID limit 1)")
@@ -132,23 +153,26 @@ void Step25(CVersionControl& context)
     for (const char* table : {"RoomOccupation", "StoreyOccupation", "Schedule"})
         AddNumericKey(query, table);
 
-    for (const QString& kind : ConstructionKinds)
+    for (const QString& kind : ConstructionKinds())
         DefaultNameToId(query, kind + QStringLiteral("Name"), kind + QStringLiteral("_Lib"));
     DefaultNameToId(query, QStringLiteral("RoomUse"), QStringLiteral("RoomOccupation"));
     DefaultNameToId(query, QStringLiteral("StoreyUse"), QStringLiteral("StoreyOccupation"));
-    for (const char* schedule : {"People", "Lighting", "HeatingEquipment", "ElectronicEquipment",
-                                 "ElectricEquipment", "Food", "Evaporating", "Infiltration", "Others", "OutsideAir"})
+    for (const char* schedule :
+         {"People", "Lighting", "HeatingEquipment", "ElectronicEquipment", "ElectricEquipment", "Food",
+          "Evaporating", "Infiltration", "Others", "OutsideAir"})
         DefaultNameToId(query, QStringLiteral("ScheduleName_") + QString::fromUtf8(schedule),
                         QStringLiteral("Schedule"));
 
     ExecQueryGuarded(query, "create table MaterialEdit (struct_id INTEGER NOT NULL,type INTEGER NOT NULL,"
                             "basematerial_id INTEGER NOT NULL)");
-    ExecQueryGuarded(query, "create table Material_detail (ID INTEGER PRIMARY KEY AUTOINCREMENT,"
-                            "StructID INTEGER NOT NULL,MaterialID INTEGER NOT NULL,Type INTEGER NOT NULL,"
-                            "ComType INTEGER NOT NULL,Name TEXT NOT NULL,deta REAL NOT NULL,lamda REAL NOT NULL,"
-                            "pho REAL NOT NULL,cp REAL NOT NULL,ItemIndex INTEGER NOT NULL)");
+    ExecQueryGuarded(query,
+                     "create table Material_detail (ID INTEGER PRIMARY KEY AUTOINCREMENT,"
+                     "StructID INTEGER NOT NULL,MaterialID INTEGER NOT NULL,Type INTEGER NOT NULL,"
+                     "ComType INTEGER NOT NULL,Name TEXT NOT NULL,deta REAL NOT NULL,lamda REAL NOT NULL,"
+                     "pho REAL NOT NULL,cp REAL NOT NULL,ItemIndex INTEGER NOT NULL)");
 
     UseNameToId(query, QStringLiteral("Room"), QStringLiteral("RoomUse"), QStringLiteral("RoomOccupation"));
-    UseNameToId(query, QStringLiteral("Storey"), QStringLiteral("StoreyUse"), QStringLiteral("StoreyOccupation"));
+    UseNameToId(query, QStringLiteral("Storey"), QStringLiteral("StoreyUse"),
+                QStringLiteral("StoreyOccupation"));
 }
 } // namespace ProjectSchemaSteps

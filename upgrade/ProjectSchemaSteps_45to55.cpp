@@ -10,11 +10,6 @@
 using namespace SchemaStatements;
 
 namespace {
-const QString Real0 = QStringLiteral("REAL DEFAULT 0");
-const QString Int0 = QStringLiteral("INTEGER DEFAULT 0");
-const QString Int1 = QStringLiteral("INTEGER DEFAULT 1");
-const QString Text = QStringLiteral("TEXT COLLATE NOCASE");
-
 // The column of every row takes the name of the schedule that the default value holds; it stays
 // as it is when the default names no schedule.
 void SetScheduleFromDefault(CDbQuery& query, int defaultId, const QString& table, const QString& column)
@@ -32,10 +27,11 @@ void SetScheduleFromDefault(CDbQuery& query, int defaultId, const QString& table
 void SetRoomScheduleFromPeople(CDbQuery& query, const QString& column)
 {
     ExecQueryGuarded(query, QStringLiteral("update Room set %1 = ScheduleName").arg(column));
-    ExecQueryGuarded(query, QStringLiteral("update Room set %1 = (select b.ScheduleName from People b where "
-                                           "b.parent_id = Room.ID order by b.ID limit 1) where exists (select 1 "
-                                           "from People b where b.parent_id = Room.ID)")
-                                .arg(column));
+    ExecQueryGuarded(query,
+                     QStringLiteral("update Room set %1 = (select b.ScheduleName from People b where "
+                                    "b.parent_id = Room.ID order by b.ID limit 1) where exists (select 1 "
+                                    "from People b where b.parent_id = Room.ID)")
+                         .arg(column));
 }
 
 // The adjacent room of a slab: the room of that name in the storey of that name in the slab's own
@@ -43,12 +39,13 @@ void SetRoomScheduleFromPeople(CDbQuery& query, const QString& column)
 void ResolveSlabAdjacentRooms(CDbQuery& query, const QString& table, const QString& storeyColumn)
 {
     ExecQueryGuarded(
-        query, QStringLiteral("update %1 set AdjacentRoomID = coalesce((select c.ID from Room c join Storey s on "
-                              "c.parent_id = s.ID where s.Name = %1.%2 and c.Name = %1.AdjacentRoomName and "
-                              "s.parent_id = (select st.parent_id from Room r join Storey st on r.parent_id = st.ID "
-                              "where r.ID = %1.parent_id) order by c.ID limit 1), AdjacentRoomID) "
-                              "where %2 is not null and AdjacentRoomName is not null")
-                   .arg(table, storeyColumn));
+        query,
+        QStringLiteral("update %1 set AdjacentRoomID = coalesce((select c.ID from Room c join Storey s on "
+                       "c.parent_id = s.ID where s.Name = %1.%2 and c.Name = %1.AdjacentRoomName and "
+                       "s.parent_id = (select st.parent_id from Room r join Storey st on r.parent_id = st.ID "
+                       "where r.ID = %1.parent_id) order by c.ID limit 1), AdjacentRoomID) "
+                       "where %2 is not null and AdjacentRoomName is not null")
+            .arg(table, storeyColumn));
 }
 
 } // namespace
@@ -61,14 +58,13 @@ void Step45(CVersionControl& context)
     for (const char* column : {"WaterYield", "WaterPumpTemRise", "WaterPipeTemRise"})
         AddColumn(query, "Building", column, Real0);
     AddColumn(query, "Building", "Water_Time", Text);
-    CopyDefault(query, 20, 60, QStringLiteral("ScheduleName_Water"), QStringLiteral("大楼水泵/水管工作时间表"));
-    CopyDefault(query, 20, 61, QStringLiteral("Chemistry_Time"), QStringLiteral("化学反应工作时间表"));
+    AddPumpAndChemistryScheduleDefaults(query);
     SetScheduleFromDefault(query, 60, "Building", "Water_Time");
     for (const char* column : {"WindQuantity", "WindPipeTemRise", "WindFanTemRise"})
         AddColumn(query, "Room", column, Real0);
     AddColumn(query, "Room", "Fan_Time", Text);
-    const QStringList chemistry{"Chemistry_NoRatio", "Chemistry_Ratio", "Chemistry_Max_Value", "Chemistry_Heat_Value",
-                                "Chemistry_Moisure_Gain"};
+    const QStringList chemistry{"Chemistry_NoRatio", "Chemistry_Ratio", "Chemistry_Max_Value",
+                                "Chemistry_Heat_Value", "Chemistry_Moisure_Gain"};
     for (const QString& column : chemistry)
         AddColumn(query, "Food", column, Real0);
     AddColumn(query, "Food", "Chemistry_Time", Text);
@@ -84,7 +80,8 @@ void Step45(CVersionControl& context)
         AddColumn(query, "RoomOccupation", column, Text);
     for (const char* column : {"WaterYield", "WaterPumpTemRise", "WaterPipeTemRise"})
         SetColumn(query, "Building", column, 0);
-    for (const char* column : {"WindQuantity", "WindPipeTemRise", "WindFanTemRise", "Maintenance_Gain", "IsFenCengAir"})
+    for (const char* column :
+         {"WindQuantity", "WindPipeTemRise", "WindFanTemRise", "Maintenance_Gain", "IsFenCengAir"})
         SetColumn(query, "Room", column, 0);
     SetColumn(query, "Room", "FenCengAir", 100);
     SetRoomScheduleFromPeople(query, "Fan_Time");
@@ -121,7 +118,8 @@ void Step47(CVersionControl& context)
         for (const char* column : {"Temperature_Range", "NearRoomDeltaT_Sum", "NearRoomDeltaT_Win"})
             AddColumn(query, table, column, Real0);
         AddColumn(query, table, "Coefficient_Value", "REAL DEFAULT 1");
-        for (const char* column : {"TransHeat_Between", "Temperature_Range", "NearRoomDeltaT_Sum", "NearRoomDeltaT_Win"})
+        for (const char* column :
+             {"TransHeat_Between", "Temperature_Range", "NearRoomDeltaT_Sum", "NearRoomDeltaT_Win"})
             SetColumn(query, table, column, 0);
         SetColumn(query, table, "Coefficient_Value", 1);
     }
@@ -129,9 +127,10 @@ void Step47(CVersionControl& context)
     AddColumnSet(query, "Ground", "GroundType", Int0, 0);
     InsertOutputOption(query, 654, QStringLiteral("采暖负荷计算书"), 0, PatternB);
     // An older project's heating loads stay as they were: no intermittent-heating addition.
-    CopyDefault(query, 40, 62, QStringLiteral("IntermittentHeating_LoadRate"), QStringLiteral("间歇供暖附加负荷率%"),
-                QStringLiteral("0"));
-    const QStringList freshAir{"NewWind_Temp_St", "NewWind_Humidity_Sh", "NewWind_Temp_Wt", "NewWind_Humidity_Wh"};
+    CopyDefault(query, 40, 62, QStringLiteral("IntermittentHeating_LoadRate"),
+                QStringLiteral("间歇供暖附加负荷率%"), QStringLiteral("0"));
+    const QStringList freshAir{"NewWind_Temp_St", "NewWind_Humidity_Sh", "NewWind_Temp_Wt",
+                               "NewWind_Humidity_Wh"};
     for (const QString& column : freshAir)
         AddColumn(query, "Room", column, Real0);
     AddColumn(query, "Room", "NewWind_Type", Int0);
@@ -172,8 +171,9 @@ void Step51(CVersionControl& context)
 {
     CDbQuery& query = context.Query;
     AddColumn(query, "Room", "Height", "REAL DEFAULT 3");
-    ExecQueryGuarded(query, "update Room set Height = (select b.StoreyHeight from Storey b where b.ID = Room.parent_id) "
-                            "where exists (select 1 from Storey b where b.ID = Room.parent_id)");
+    ExecQueryGuarded(
+        query, "update Room set Height = (select b.StoreyHeight from Storey b where b.ID = Room.parent_id) "
+               "where exists (select 1 from Storey b where b.ID = Room.parent_id)");
     AddColumn(query, "Room", "ACHRoomQuantity", Int1);
     ExecQueryGuarded(query, "update Room set ACHRoomQuantity = ACRoomQuantity");
     AddColumnSet(query, "ElectronicEquipment", "HeatRelease", Real0, 0);
@@ -189,7 +189,8 @@ void Step52(CVersionControl& context)
     CDbQuery& query = context.Query;
     AddColumnSet(query, "ElectronicEquipment", "PowerDensity", Real0, 0);
     AddColumn(query, "ElectronicEquipment", "NormalSimUseCoefficient", "REAL DEFAULT 0.5");
-    ExecQueryGuarded(query, "update ElectronicEquipment set NormalSimUseCoefficient = SimultaneousUseCoefficient");
+    ExecQueryGuarded(query,
+                     "update ElectronicEquipment set NormalSimUseCoefficient = SimultaneousUseCoefficient");
     AddColumn(query, "ElectronicEquipment", "NormalUsageCoefficient", "REAL DEFAULT 0.8");
     AddColumn(query, "ElectronicEquipment", "NormalLoadCoefficient", "REAL DEFAULT 0.5");
     if (context.NewProject) {
@@ -204,9 +205,10 @@ void Step52(CVersionControl& context)
     ResolveSlabAdjacentRooms(query, QStringLiteral("Ceiling"), QStringLiteral("AdjacentRoomStoreyName"));
     ResolveSlabAdjacentRooms(query, QStringLiteral("Floor"), QStringLiteral("AdjacentRoomStoryName"));
     // The adjacent room of an inside wall is looked up by name in the wall's own storey.
-    ExecQueryGuarded(query, "update InsideWall set AdjacentRoomID = coalesce((select c.ID from Room c where "
-                            "c.Name = InsideWall.AdjacentRoomName and c.parent_id = (select r.parent_id from Room r "
-                            "where r.ID = InsideWall.parent_id) order by c.ID limit 1), AdjacentRoomID)");
+    ExecQueryGuarded(query,
+                     "update InsideWall set AdjacentRoomID = coalesce((select c.ID from Room c where "
+                     "c.Name = InsideWall.AdjacentRoomName and c.parent_id = (select r.parent_id from Room r "
+                     "where r.ID = InsideWall.parent_id) order by c.ID limit 1), AdjacentRoomID)");
 }
 
 void Step53(CVersionControl& context)
@@ -218,7 +220,8 @@ void Step55(CVersionControl& context)
 {
     CDbQuery& query = context.Query;
     CTableDefinition room = CTableDefinition::Read(query, QStringLiteral("Room"));
-    if (room.ColumnType(QStringLiteral("IsFenCengAir")).compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) != 0) {
+    if (room.ColumnType(QStringLiteral("IsFenCengAir"))
+            .compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) != 0) {
         room.SetColumnType(QStringLiteral("IsFenCengAir"), QStringLiteral("INTEGER"));
         room.Rebuild(query);
     }

@@ -59,15 +59,17 @@ namespace ProjectSchemaSteps {
 void TreeConversion(CVersionControl& context)
 {
     CDbQuery& query = context.Query;
-    ExecQueryGuarded(query, "create table tbl_tree (f_level INTEGER,f_index INTEGER,f_nodeid INTEGER PRIMARY KEY,"
-                            "f_parentid INTEGER,f_caption TEXT COLLATE NOCASE,f_imageindex INTEGER,"
-                            "f_elementid INTEGER)");
     ExecQueryGuarded(query,
-                     {"update OutputOption set OutputOptionName = ? where ID = 310", {QStringLiteral("负荷逐时数据")}});
+                     "create table tbl_tree (f_level INTEGER,f_index INTEGER,f_nodeid INTEGER PRIMARY KEY,"
+                     "f_parentid INTEGER,f_caption TEXT COLLATE NOCASE,f_imageindex INTEGER,"
+                     "f_elementid INTEGER)");
+    ExecQueryGuarded(query, {"update OutputOption set OutputOptionName = ? where ID = 310",
+                             {QStringLiteral("负荷逐时数据")}});
 
     // Node ids are the rows' positions in NodeIndex order, so a child's parent id is its old
     // ParentIndex; siblings are numbered in reading order.
-    OpenQueryGuarded(query, "select ParentIndex,NodeName,ImageIndex,ElementID from TreeData order by NodeIndex");
+    OpenQueryGuarded(query,
+                     "select ParentIndex,NodeName,ImageIndex,ElementID from TreeData order by NodeIndex");
     std::vector<SOldNode> nodes;
     nodes.reserve(query.RecordCount());
     for (query.First(); !query.Eof(); query.Next())
@@ -90,10 +92,10 @@ void TreeConversion(CVersionControl& context)
 
     for (int i = 0; i < count; ++i) {
         const SOldNode& node = nodes[i];
-        ExecQueryGuarded(query, {"insert into tbl_tree (f_level,f_index,f_nodeid,f_parentid,f_caption,f_imageindex,"
-                                 "f_elementid) values(?,?,?,?,?,?,?)",
-                                 {node.Level, node.Index, i, node.Parent, node.Caption, node.ImageIndex,
-                                  node.ElementId}});
+        ExecQueryGuarded(
+            query, {"insert into tbl_tree (f_level,f_index,f_nodeid,f_parentid,f_caption,f_imageindex,"
+                    "f_elementid) values(?,?,?,?,?,?,?)",
+                    {node.Level, node.Index, i, node.Parent, node.Caption, node.ImageIndex, node.ElementId}});
     }
     ExecQueryGuarded(query, "drop table TreeData");
 }

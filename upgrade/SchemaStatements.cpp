@@ -37,8 +37,9 @@ bool HasColumn(CDbQuery& query, const QString& table, const QString& column)
 
 bool HasTable(CDbQuery& query, const QString& table)
 {
-    OpenQueryGuarded(query, {"select count(*) from sqlite_master where type = 'table' and name = ? collate nocase",
-                             {table}});
+    OpenQueryGuarded(
+        query,
+        {"select count(*) from sqlite_master where type = 'table' and name = ? collate nocase", {table}});
     return query.Field(0).toInt() > 0;
 }
 
@@ -47,13 +48,14 @@ void InsertOutputOption(CDbQuery& query, int id, const QString& name, int father
     QVariantList values{id, name, fatherId};
     for (int flag : flags)
         values << flag;
-    ExecQueryGuarded(query, {"insert into OutputOption (ID,OutputOptionName,FatherID,IsACLoadSimpleEstimation_Output,"
-                             "IsACLoadItemsEstimation_Output,IsACLoadIntelligentEstimation_Output,"
-                             "IsACLoadCalculation_Output,IsACLoadMonthlyCalculation_Output,"
-                             "IsACLoadDailyCalculation_Output,IsHeatingLoadCalculation_Output,"
-                             "IsHeatingLoadMonthlyCalculation_Output,IsHeatingLoadDailyCalculation_Output) "
-                             "values (?,?,?,?,?,?,?,?,?,?,?,?)",
-                             values});
+    ExecQueryGuarded(
+        query, {"insert into OutputOption (ID,OutputOptionName,FatherID,IsACLoadSimpleEstimation_Output,"
+                "IsACLoadItemsEstimation_Output,IsACLoadIntelligentEstimation_Output,"
+                "IsACLoadCalculation_Output,IsACLoadMonthlyCalculation_Output,"
+                "IsACLoadDailyCalculation_Output,IsHeatingLoadCalculation_Output,"
+                "IsHeatingLoadMonthlyCalculation_Output,IsHeatingLoadDailyCalculation_Output) "
+                "values (?,?,?,?,?,?,?,?,?,?,?,?)",
+                values});
 }
 
 void InsertOutputOptions(CDbQuery& query, int firstId, const QStringList& names, int fatherId,
@@ -87,27 +89,29 @@ void InsertRegistryRow(CDbQuery& query, const QString& key, const QString& value
 void InsertChoiceDefault(CDbQuery& query, int id, const QString& name, const QString& nameType,
                          const QString& remark, const QString& value)
 {
-    ExecQueryGuarded(query, {"insert into Initialization (ID,I_Name,I_EditType,I_NameType,I_Remark,I_ValueType,"
-                             "I_Value,I_MaxValue,I_MinValue,I_ValueList) values(?,?,1,?,?,0,?,'','',?)",
-                             {id, name, nameType, remark, value, QStringLiteral("否|是")}});
+    ExecQueryGuarded(query,
+                     {"insert into Initialization (ID,I_Name,I_EditType,I_NameType,I_Remark,I_ValueType,"
+                      "I_Value,I_MaxValue,I_MinValue,I_ValueList) values(?,?,1,?,?,0,?,'','',?)",
+                      {id, name, nameType, remark, value, QStringLiteral("否|是")}});
 }
 
 void CopyDefault(CDbQuery& query, int sourceId, int id, const QString& name, const QString& remark,
                  const QVariant& value, const QVariant& valueList)
 {
-    ExecQueryGuarded(query,
-                     {"insert into Initialization (ID,I_Name,I_Remark,I_EditType,I_NameType,I_ValueType,I_Value,"
-                      "I_MaxValue,I_MinValue,I_ValueList) select ?,?,?,I_EditType,I_NameType,I_ValueType,"
-                      "coalesce(?,I_Value),I_MaxValue,I_MinValue,coalesce(?,I_ValueList) from Initialization "
-                      "where ID = ?",
-                      {id, name, remark, value.isNull() ? QVariant() : QVariant(value.toString()),
-                       valueList.isNull() ? QVariant() : QVariant(valueList.toString()), sourceId}});
+    ExecQueryGuarded(
+        query, {"insert into Initialization (ID,I_Name,I_Remark,I_EditType,I_NameType,I_ValueType,I_Value,"
+                "I_MaxValue,I_MinValue,I_ValueList) select ?,?,?,I_EditType,I_NameType,I_ValueType,"
+                "coalesce(?,I_Value),I_MaxValue,I_MinValue,coalesce(?,I_ValueList) from Initialization "
+                "where ID = ?",
+                {id, name, remark, value.isNull() ? QVariant() : QVariant(value.toString()),
+                 valueList.isNull() ? QVariant() : QVariant(valueList.toString()), sourceId}});
 }
 
 QHash<QString, QString> DefaultScheduleNames(CDbQuery& query)
 {
-    OpenQueryGuarded(query, "select b.I_Name,a.Name from Schedule a,(select I_Name,cast(I_Value as integer) as iv "
-                            "from Initialization where I_Name like 'ScheduleName_%') as b where a.ID = b.iv");
+    OpenQueryGuarded(query,
+                     "select b.I_Name,a.Name from Schedule a,(select I_Name,cast(I_Value as integer) as iv "
+                     "from Initialization where I_Name like 'ScheduleName_%') as b where a.ID = b.iv");
     QHash<QString, QString> names;
     for (query.First(); !query.Eof(); query.Next())
         names.insert(query.Field(0).toString(), query.Field(1).toString());
@@ -131,6 +135,13 @@ void InsertFanAndChemistryOptions(CDbQuery& query)
         QStringLiteral("夏季水泵温升和水管温升冷负荷"), QStringLiteral("冬季水泵温升和水管温升冷负荷")};
     InsertOutputOptions(query, 617, names, 192, PatternA);
     InsertOutputOptions(query, 631, names, 310, PatternA);
+}
+
+void AddPumpAndChemistryScheduleDefaults(CDbQuery& query)
+{
+    CopyDefault(query, 20, 60, QStringLiteral("ScheduleName_Water"),
+                QStringLiteral("大楼水泵/水管工作时间表"));
+    CopyDefault(query, 20, 61, QStringLiteral("Chemistry_Time"), QStringLiteral("化学反应工作时间表"));
 }
 
 void InsertChemistryParameterOptions(CDbQuery& query)
@@ -158,8 +169,8 @@ void UpdateAreaTypeAndAddFollowPlanDefault(CDbQuery& query)
 {
     ExecQueryGuarded(query, {"update Initialization set I_ValueList = ? where I_Name = 'AreaTypeForCalIndex'",
                              {QStringLiteral("空调/采暖面积|建筑面积")}});
-    CopyDefault(query, 58, 63, QStringLiteral("IsLoad_FollowOperationPlan"), QStringLiteral("负荷计算与运行方案同步"),
-                QStringLiteral("0"), QStringLiteral("否|是"));
+    CopyDefault(query, 58, 63, QStringLiteral("IsLoad_FollowOperationPlan"),
+                QStringLiteral("负荷计算与运行方案同步"), QStringLiteral("0"), QStringLiteral("否|是"));
 }
 
 void InsertWindowLoadOptions(CDbQuery& query)
@@ -172,10 +183,11 @@ void InsertWindowLoadOptions(CDbQuery& query)
 
 void InsertFullYearPercentDefault(CDbQuery& query)
 {
-    ExecQueryGuarded(query, {"insert into Initialization (ID,I_Name,I_EditType,I_NameType,I_Remark,I_ValueType,"
-                             "I_Value,I_ValueList,I_MaxValue,I_MinValue) values(64,?,0,?,?,1,'0','','','')",
-                             {QStringLiteral("ACLoadPlusFullYearPercent"), QStringLiteral("空调负荷计算"),
-                              QStringLiteral("空调负荷逐日计算中不可预见因素附加百分比%")}});
+    ExecQueryGuarded(query,
+                     {"insert into Initialization (ID,I_Name,I_EditType,I_NameType,I_Remark,I_ValueType,"
+                      "I_Value,I_ValueList,I_MaxValue,I_MinValue) values(64,?,0,?,?,1,'0','','','')",
+                      {QStringLiteral("ACLoadPlusFullYearPercent"), QStringLiteral("空调负荷计算"),
+                       QStringLiteral("空调负荷逐日计算中不可预见因素附加百分比%")}});
 }
 
 void InsertSkyWindowAndGlassRoofOptions(CDbQuery& query)
@@ -203,7 +215,8 @@ void RefreshOutputsOfVersion50(CDbQuery& query)
 
 void AddRoomUseUnitColumns(CDbQuery& query)
 {
-    for (const char* column : {"ElecUnit", "ElecPowerUnit", "ElecHeatUnit", "NewWindUnit", "PeopleDensityUnit"})
+    for (const char* column :
+         {"ElecUnit", "ElecPowerUnit", "ElecHeatUnit", "NewWindUnit", "PeopleDensityUnit"})
         AddColumnSet(query, QStringLiteral("RoomOccupation"), QString::fromUtf8(column),
                      QStringLiteral("INTEGER DEFAULT 0"), 0);
     AddColumnSet(query, QStringLiteral("RoomOccupation"), QStringLiteral("SimultaneousUseCoefficient"),
@@ -231,11 +244,10 @@ QString StandardDayScheduleName(int index, int number)
 
 void DeleteUnusedStandardDaySchedules(CDbQuery& query, int firstNumber, int lastNumber)
 {
-    static const QStringList days{"DaySchedule_DesignDay",   "DaySchedule_WinterDesignDay",
-                                  "DaySchedule_Monday",      "DaySchedule_Tuesday",
-                                  "DaySchedule_Wednesday",   "DaySchedule_Thursday",
-                                  "DaySchedule_Friday",      "DaySchedule_Saturday",
-                                  "DaySchedule_Sunday",      "DaySchedule_Holiday"};
+    static const QStringList days{
+        "DaySchedule_DesignDay", "DaySchedule_WinterDesignDay", "DaySchedule_Monday", "DaySchedule_Tuesday",
+        "DaySchedule_Wednesday", "DaySchedule_Thursday",        "DaySchedule_Friday", "DaySchedule_Saturday",
+        "DaySchedule_Sunday",    "DaySchedule_Holiday"};
     QStringList used;
     for (const QString& day : days)
         used << QStringLiteral("w.%1 = DaySchedule.DayScheduleName").arg(day);

@@ -13,6 +13,12 @@ class CDbQuery;
 // Column definitions are SQLite's ("REAL DEFAULT 0", "TEXT COLLATE NOCASE"), written as the
 // tables of the current version declare them.
 namespace SchemaStatements {
+// Column definitions the steps repeat.
+inline constexpr const char* Real0 = "REAL DEFAULT 0";
+inline constexpr const char* Int0 = "INTEGER DEFAULT 0";
+inline constexpr const char* Int1 = "INTEGER DEFAULT 1";
+inline constexpr const char* Text = "TEXT COLLATE NOCASE";
+
 // The nine design-type flags of an output option, design types 0 to 8: -1 not offered, 0 offered
 // unticked, 1 ticked.
 using FlagPattern = std::array<int, 9>;
@@ -57,6 +63,8 @@ QString DefaultScheduleName(const QHash<QString, QString>& names, const char* de
 // Changes that the project and the system upgrade share, each named after what it adds.
 // Output options 617 to 644: fan, pump, chemical-reaction and envelope moisture loads.
 void InsertFanAndChemistryOptions(CDbQuery& query);
+// Default values 60 (ScheduleName_Water) and 61 (Chemistry_Time), copies of the people schedule's.
+void AddPumpAndChemistryScheduleDefaults(CDbQuery& query);
 // Output options 645 to 652: the chemical-reaction parameters.
 void InsertChemistryParameterOptions(CDbQuery& query);
 // The shading and glass factors of the outside-window library, 1 in every row.

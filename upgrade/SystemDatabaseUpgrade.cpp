@@ -27,7 +27,8 @@ int ReadSystemVersion(CDbQuery& query)
 int UpgradeSystemDatabase(CDbConnection& sysData, CDbConnection& sysParam, CDbQuery& sysDataQuery,
                           CDbQuery& sysParamQuery)
 {
-    return UpgradeSystemDatabase(sysData, sysParam, sysDataQuery, sysParamQuery, CSystemUpgradeChain::Program());
+    return UpgradeSystemDatabase(sysData, sysParam, sysDataQuery, sysParamQuery,
+                                 CSystemUpgradeChain::Program());
 }
 
 int UpgradeSystemDatabase(CDbConnection& sysData, CDbConnection& sysParam, CDbQuery& sysDataQuery,
@@ -45,19 +46,22 @@ int UpgradeSystemDatabase(CDbConnection& sysData, CDbConnection& sysParam, CDbQu
                          "update OutputOption set IsHeatingLoadCalculation_Output=-1,"
                          "IsHeatingLoadMonthlyCalculation_Output=-1,IsHeatingLoadDailyCalculation_Output=-1 "
                          "where ID in (468,469)");
-        ExecQueryGuarded(sysDataQuery, {"update WeatherData set Area=? where Area=? and City=?",
-                                        {QStringLiteral("广西"), QStringLiteral("广东省"), QStringLiteral("南宁")}});
+        ExecQueryGuarded(sysDataQuery,
+                         {"update WeatherData set Area=? where Area=? and City=?",
+                          {QStringLiteral("广西"), QStringLiteral("广东省"), QStringLiteral("南宁")}});
         transaction.Commit();
     }
     const auto finish = [&context, &chain] {
-        ExecQueryGuarded(context.Query, "update OutputOption set IsHeatingLoadCalculation_Output=-1 where ID=654");
+        ExecQueryGuarded(context.Query,
+                         "update OutputOption set IsHeatingLoadCalculation_Output=-1 where ID=654");
         chain.Refresh(context);
     };
     const auto writeVersion = [&context](int version) {
         ExecQueryGuarded(context.Query, {"update tbl_sysversion set f_value = ? where f_key='sysversion'",
                                          {QString::number(version)}});
     };
-    chain.Run(context, sysData, context.StoredVersion, CurrentSchemaVersion,
-              [](const CSystemUpgradeChain::SStep&) {}, finish, writeVersion);
+    chain.Run(
+        context, sysData, context.StoredVersion, CurrentSchemaVersion,
+        [](const CSystemUpgradeChain::SStep&) {}, finish, writeVersion);
     return -1;
 }

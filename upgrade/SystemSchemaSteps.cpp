@@ -28,10 +28,10 @@ QString GroundTemperatureColumns(const QString& prefix)
     return columns.join(',');
 }
 
-const QStringList WeekDayColumns{"DaySchedule_DesignDay", "DaySchedule_WinterDesignDay", "DaySchedule_Monday",
-                                 "DaySchedule_Tuesday",   "DaySchedule_Wednesday",       "DaySchedule_Thursday",
-                                 "DaySchedule_Friday",    "DaySchedule_Saturday",        "DaySchedule_Sunday",
-                                 "DaySchedule_Holiday"};
+const QStringList WeekDayColumns{
+    "DaySchedule_DesignDay", "DaySchedule_WinterDesignDay", "DaySchedule_Monday", "DaySchedule_Tuesday",
+    "DaySchedule_Wednesday", "DaySchedule_Thursday",        "DaySchedule_Friday", "DaySchedule_Saturday",
+    "DaySchedule_Sunday",    "DaySchedule_Holiday"};
 
 // A copy of the file's week schedule with a new ID; a week schedule the file lacks gives one whose
 // days are empty.
@@ -74,9 +74,10 @@ void CopySchedules(CDbQuery& target, CStandardScheduleFile& file)
             columns << QStringLiteral("WeekSchedule_%1").arg(month);
             values << CopyWeekSchedule(target, weekSource, weeks[month - 1]);
         }
-        ExecQueryGuarded(target, {QStringLiteral("insert into Schedule (%1) values(%2)")
-                                      .arg(columns.join(','), QStringList(columns.size(), QStringLiteral("?")).join(',')),
-                                  values});
+        ExecQueryGuarded(
+            target, {QStringLiteral("insert into Schedule (%1) values(%2)")
+                         .arg(columns.join(','), QStringList(columns.size(), QStringLiteral("?")).join(',')),
+                     values});
     }
 }
 
@@ -96,55 +97,62 @@ void Step45(CSystemVersionControl& context)
     CDbQuery& query = context.Query;
     InsertFanAndChemistryOptions(query);
     for (const char* column : {"Fan_Time", "Chemistry_Time", "Maintenance_Time"})
-        AddColumn(query, "RoomOccupation", column, "TEXT COLLATE NOCASE");
+        AddColumn(query, "RoomOccupation", column, Text);
     for (const char* column : {"Fan_Time", "Chemistry_Time", "Maintenance_Time"})
-        ExecQueryGuarded(query, QStringLiteral("update RoomOccupation set %1 = PeopleScheduleName").arg(column));
-    CopyDefault(query, 20, 60, QStringLiteral("ScheduleName_Water"), QStringLiteral("大楼水泵/水管工作时间表"));
-    CopyDefault(query, 20, 61, QStringLiteral("Chemistry_Time"), QStringLiteral("化学反应工作时间表"));
+        ExecQueryGuarded(query,
+                         QStringLiteral("update RoomOccupation set %1 = PeopleScheduleName").arg(column));
+    AddPumpAndChemistryScheduleDefaults(query);
 
     // A record of the newer weather library takes the hourly data of the first older record whose
     // province begins with its own, and the hourly-data name and ground temperatures of the first
     // older record whose city begins with the first two characters of its own.
-    ExecQueryGuarded(query, {"update WeatherData set RIZARIR_WeatherData = coalesce((select o.RIZARIR_WeatherData "
-                             "from WeatherData o where o.Lib_name = ? and o.RIZARIR_WeatherData is not null and "
-                             "WeatherData.Area <> '' and substr(o.Area, 1, length(WeatherData.Area)) = "
-                             "WeatherData.Area order by o.ID limit 1), RIZARIR_WeatherData) where Lib_name = ?",
-                             {OlderWeather, NewerWeather}});
+    ExecQueryGuarded(query,
+                     {"update WeatherData set RIZARIR_WeatherData = coalesce((select o.RIZARIR_WeatherData "
+                      "from WeatherData o where o.Lib_name = ? and o.RIZARIR_WeatherData is not null and "
+                      "WeatherData.Area <> '' and substr(o.Area, 1, length(WeatherData.Area)) = "
+                      "WeatherData.Area order by o.ID limit 1), RIZARIR_WeatherData) where Lib_name = ?",
+                      {OlderWeather, NewerWeather}});
     const QString cityMatch = QStringLiteral(
         "from WeatherData o where o.Lib_name = ? and WeatherData.City <> '' and "
         "substr(o.City, 1, length(substr(WeatherData.City, 1, 2))) = substr(WeatherData.City, 1, 2)");
-    ExecQueryGuarded(query, {QStringLiteral("update WeatherData set (RIZARIR_WeatherName,%1) = (select "
-                                            "o.RIZARIR_WeatherName,%2 %3 order by o.ID limit 1) where Lib_name = ? "
-                                            "and exists (select 1 %3)")
-                                 .arg(GroundTemperatureColumns(QString()), GroundTemperatureColumns("o."), cityMatch),
-                             {OlderWeather, NewerWeather, OlderWeather}});
+    ExecQueryGuarded(
+        query, {QStringLiteral("update WeatherData set (RIZARIR_WeatherName,%1) = (select "
+                               "o.RIZARIR_WeatherName,%2 %3 order by o.ID limit 1) where Lib_name = ? "
+                               "and exists (select 1 %3)")
+                    .arg(GroundTemperatureColumns(QString()), GroundTemperatureColumns("o."), cityMatch),
+                {OlderWeather, NewerWeather, OlderWeather}});
 }
 
 void Step46(CSystemVersionControl& context)
 {
     CDbQuery& query = context.Query;
     // Every record of the newer library takes the ground temperatures of the first older record.
-    ExecQueryGuarded(query, {QStringLiteral("update WeatherData set (%1) = (select %2 from WeatherData o where "
-                                            "o.Lib_name = ? order by o.ID limit 1) where Lib_name = ? and exists "
-                                            "(select 1 from WeatherData o where o.Lib_name = ?)")
-                                 .arg(GroundTemperatureColumns(QString()), GroundTemperatureColumns("o.")),
-                             {OlderWeather, NewerWeather, OlderWeather}});
+    ExecQueryGuarded(query,
+                     {QStringLiteral("update WeatherData set (%1) = (select %2 from WeatherData o where "
+                                     "o.Lib_name = ? order by o.ID limit 1) where Lib_name = ? and exists "
+                                     "(select 1 from WeatherData o where o.Lib_name = ?)")
+                          .arg(GroundTemperatureColumns(QString()), GroundTemperatureColumns("o.")),
+                      {OlderWeather, NewerWeather, OlderWeather}});
     AddWindowFactorColumns(query);
     InsertChemistryParameterOptions(query);
-    ExecQueryGuarded(context.SysParamQuery, {"update ElementBasePerformance set Remark = ? where Name = 'Food'",
-                                             {QStringLiteral("食物及其它")}});
+    ExecQueryGuarded(
+        context.SysParamQuery,
+        {"update ElementBasePerformance set Remark = ? where Name = 'Food'", {QStringLiteral("食物及其它")}});
 }
 
 void Step47(CSystemVersionControl& context)
 {
     CDbQuery& query = context.Query;
     InsertOutputOption(query, 653, QStringLiteral("户内采暖设备容量"), 192, PatternB);
-    CopyDefault(query, 40, 62, QStringLiteral("IntermittentHeating_LoadRate"), QStringLiteral("间歇供暖附加负荷率%"),
-                QStringLiteral("20"));
+    CopyDefault(query, 40, 62, QStringLiteral("IntermittentHeating_LoadRate"),
+                QStringLiteral("间歇供暖附加负荷率%"), QStringLiteral("20"));
     // Room-use values still at the old defaults take the new ones.
-    const QList<std::tuple<const char*, double, double>> corrections{
-        {"MaximumAirVelocity", 0.15, 0.25}, {"SummerACTemperature", 26, 25}, {"WinterACRH", 45, 50},
-        {"RHVariation", 5, 10},             {"TemperatureVariation", 0.5, 1}, {"Noise", 40, 45}};
+    const QList<std::tuple<const char*, double, double>> corrections{{"MaximumAirVelocity", 0.15, 0.25},
+                                                                     {"SummerACTemperature", 26, 25},
+                                                                     {"WinterACRH", 45, 50},
+                                                                     {"RHVariation", 5, 10},
+                                                                     {"TemperatureVariation", 0.5, 1},
+                                                                     {"Noise", 40, 45}};
     for (const auto& [column, value, old] : corrections)
         ExecQueryGuarded(query, {QStringLiteral("update RoomOccupation set %1 = ? where %1 = ?").arg(column),
                                  {value, old}});
@@ -168,12 +176,16 @@ void Step47(CSystemVersionControl& context)
     for (const auto& [use, first] : uses) {
         const QStringList& names = StandardScheduleNames();
         const QList<std::pair<const char*, QString>> cells{
-            {"PeopleScheduleName", names[first]},          {"ElectricEquipmentScheduleName", names[first + 1]},
-            {"LightScheduleName", names[first + 2]},       {"HeatingEquipmentScheduleName", names[first]},
-            {"ElectronicEquipmentScheduleName", names[first]}, {"NewWindScheduleName", names[first]}};
+            {"PeopleScheduleName", names[first]},
+            {"ElectricEquipmentScheduleName", names[first + 1]},
+            {"LightScheduleName", names[first + 2]},
+            {"HeatingEquipmentScheduleName", names[first]},
+            {"ElectronicEquipmentScheduleName", names[first]},
+            {"NewWindScheduleName", names[first]}};
         for (const auto& [column, schedule] : cells)
-            ExecQueryGuarded(query, {QStringLiteral("update RoomOccupation set %1 = ? where Name = ?").arg(column),
-                                     {schedule, QString::fromUtf8(use)}});
+            ExecQueryGuarded(query,
+                             {QStringLiteral("update RoomOccupation set %1 = ? where Name = ?").arg(column),
+                              {schedule, QString::fromUtf8(use)}});
     }
 }
 
@@ -196,10 +208,11 @@ void Step52(CSystemVersionControl& context)
         {"第一地带", 0.47}, {"第二地带", 0.23}, {"第三地带", 0.12}, {"第四地带", 0.07}};
     for (const auto& [zone, k] : zones) {
         const QString name = QString::fromUtf8(zone);
-        ExecQueryGuarded(query, {"insert into Ground_Lib (Name,BMP,InsulationMaterials,Deta,K_S,K_W,GroundType,"
-                                 "catergory) select ?,BMP,InsulationMaterials,Deta,?,?,0,catergory from Ground_Lib "
-                                 "where ID = 1 and not exists (select 1 from Ground_Lib where Name = ?)",
-                                 {name, k, k, name}});
+        ExecQueryGuarded(query,
+                         {"insert into Ground_Lib (Name,BMP,InsulationMaterials,Deta,K_S,K_W,GroundType,"
+                          "catergory) select ?,BMP,InsulationMaterials,Deta,?,?,0,catergory from Ground_Lib "
+                          "where ID = 1 and not exists (select 1 from Ground_Lib where Name = ?)",
+                          {name, k, k, name}});
     }
 }
 
@@ -208,10 +221,11 @@ void Step53(CSystemVersionControl& context)
     CDbQuery& query = context.Query;
     ExecQueryGuarded(query, {"update WeatherData set City = ? where City = ? and Lib_name = ?",
                              {QStringLiteral("长沙"), QStringLiteral("马坡岭"), NewerWeather}});
-    ExecQueryGuarded(query, {"update WeatherData set RIZARIR_WeatherData = null where Lib_name = ? and City <> ? and "
-                             "City not in (select City from WeatherData where Lib_name = ? and "
-                             "RIZARIR_WeatherData is not null and City is not null)",
-                             {NewerWeather, QStringLiteral("上海徐家汇"), OlderWeather}});
+    ExecQueryGuarded(
+        query, {"update WeatherData set RIZARIR_WeatherData = null where Lib_name = ? and City <> ? and "
+                "City not in (select City from WeatherData where Lib_name = ? and "
+                "RIZARIR_WeatherData is not null and City is not null)",
+                {NewerWeather, QStringLiteral("上海徐家汇"), OlderWeather}});
 }
 
 void Step54(CSystemVersionControl& context)

@@ -42,7 +42,8 @@ protected:
     }
     static bool Has(const QStringList& lines, const QString& text)
     {
-        return std::any_of(lines.begin(), lines.end(), [&](const QString& line) { return line.contains(text); });
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const QString& line) { return line.contains(text); });
     }
 
     CNodeData* m_building = nullptr;
@@ -70,7 +71,8 @@ TEST_F(ProjectDBRepairTest, FindingsAreRepairedAndReported)
     const int storey = m_storey->GetElementId();
     // A surplus room with a surplus person: both go. A surplus room whose person is in the tree
     // (its row links to that room): kept, as deleting it would delete the person.
-    Exec(QStringLiteral("insert into Room (ID,Name,parent_id) values (900,'幽灵',%1),(950,'牵连',%1)").arg(storey));
+    Exec(QStringLiteral("insert into Room (ID,Name,parent_id) values (900,'幽灵',%1),(950,'牵连',%1)")
+             .arg(storey));
     Exec("insert into People (ID,Name,parent_id) values (901,'幽灵人员',900)");
     Exec(QStringLiteral("update People set parent_id = 950 where ID = %1").arg(m_people->GetElementId()));
     // Three people nodes on one row, and a disabled node of that row, which is no duplicate.
@@ -94,7 +96,8 @@ TEST_F(ProjectDBRepairTest, FindingsAreRepairedAndReported)
     Exec(QStringLiteral("delete from OutsideWall where ID = %1").arg(lost->GetElementId()));
     Exec(QStringLiteral("update OutsideWall set material_id = 77, OutsideWallName = '已删除' where ID = %1")
              .arg(dangling->GetElementId()));
-    Exec(QStringLiteral("update OutsideWall set material_id = null where ID = %1").arg(m_wall->GetElementId()));
+    Exec(QStringLiteral("update OutsideWall set material_id = null where ID = %1")
+             .arg(m_wall->GetElementId()));
     // Reloading the tree destroys the nodes: keep what the checks below need.
     const int roomNode = m_room->NodeId();
     const int secondNode = second->NodeId();
@@ -137,7 +140,8 @@ TEST_F(ProjectDBRepairTest, FindingsAreRepairedAndReported)
     // The lost wall is written again under its caption; both walls take the default construction.
     EXPECT_EQ(Column(QStringLiteral("select Name from OutsideWall where ID = %1").arg(lostId)),
               QStringList{lostCaption});
-    EXPECT_EQ(Column(QStringLiteral("select material_id || ':' || OutsideWallName from OutsideWall where ID in (%1,%2)")
+    EXPECT_EQ(Column(QStringLiteral(
+                         "select material_id || ':' || OutsideWallName from OutsideWall where ID in (%1,%2)")
                          .arg(wallId)
                          .arg(danglingId)),
               (QStringList{"1:240砖墙", "1:240砖墙"}));
@@ -148,14 +152,16 @@ TEST_F(ProjectDBRepairTest, FindingsAreRepairedAndReported)
 // A no leaves that finding as it is and the next finding asks again.
 TEST_F(ProjectDBRepairTest, DeclinedFindingIsLeftAndTheNextOneAsks)
 {
-    Exec(QStringLiteral("insert into Room (ID,Name,parent_id) values (900,'幽灵',%1)").arg(m_storey->GetElementId()));
+    Exec(QStringLiteral("insert into Room (ID,Name,parent_id) values (900,'幽灵',%1)")
+             .arg(m_storey->GetElementId()));
     Exec(QStringLiteral("delete from OutsideWall where ID = %1").arg(m_wall->GetElementId()));
     Dialogs().MessageBoxAnswers = {7, 6};
     const QStringList log = Run();
     EXPECT_EQ(Questions(), (QStringList{"检测数据库中有冗余数据,是否让软件自动修复这些问题?",
                                         "检测数据库中存在丢失的数据[1个],是否让软件自动修复这些问题?"}));
     EXPECT_EQ(Int("select count(*) from Room where ID = 900"), 1);
-    EXPECT_EQ(Int(QStringLiteral("select count(*) from OutsideWall where ID = %1").arg(m_wall->GetElementId())), 1);
+    EXPECT_EQ(
+        Int(QStringLiteral("select count(*) from OutsideWall where ID = %1").arg(m_wall->GetElementId())), 1);
     EXPECT_TRUE(Has(log, "未修复。"));
     EXPECT_EQ(Dialogs().Messages, QStringList{"处理完毕"});
 }
@@ -169,14 +175,17 @@ TEST_F(ProjectDBRepairTest, UnusableDefaultConstructionIsReported)
         Dialogs().MessageBoxes.clear();
         Dialogs().Messages.clear();
         m_defaults.SetValue(QStringLiteral("OutsideWallName"), value);
-        Exec(QStringLiteral("update OutsideWall set material_id = 77 where ID = %1").arg(m_wall->GetElementId()));
+        Exec(QStringLiteral("update OutsideWall set material_id = 77 where ID = %1")
+                 .arg(m_wall->GetElementId()));
         const QStringList log = Run();
-        EXPECT_EQ(Int(QStringLiteral("select material_id from OutsideWall where ID = %1").arg(m_wall->GetElementId())),
+        EXPECT_EQ(Int(QStringLiteral("select material_id from OutsideWall where ID = %1")
+                          .arg(m_wall->GetElementId())),
                   77);
-        const QString message = value == "abc"
-                                    ? QStringLiteral("缺省值OutsideWallName的值“abc”不是整数，OutsideWall类型的材料问题未修复。")
-                                    : QStringLiteral("缺省值OutsideWallName指向的构造(ID 5)在工程材料库中不存在，"
-                                                     "OutsideWall类型的材料问题未修复。");
+        const QString message =
+            value == "abc"
+                ? QStringLiteral("缺省值OutsideWallName的值“abc”不是整数，OutsideWall类型的材料问题未修复。")
+                : QStringLiteral("缺省值OutsideWallName指向的构造(ID 5)在工程材料库中不存在，"
+                                 "OutsideWall类型的材料问题未修复。");
         ASSERT_FALSE(Dialogs().MessageBoxes.isEmpty());
         EXPECT_EQ(Dialogs().MessageBoxes.last().message, message);
         EXPECT_TRUE(Has(log, message));

@@ -4,6 +4,7 @@
 #include "platform/core/CDbQuery.h"
 #include "platform/core/CTool.h"
 #include "upgrade/CTableDefinition.h"
+#include "upgrade/ProjectSchemaSteps.h"
 
 #include <functional>
 #include <utility>
@@ -55,30 +56,26 @@ private:
 
 const QStringList BuildingStoreyRoom{"Building", "Storey", "Room"};
 
-const QStringList OldIdTables{
-    "Building",         "BasementWall",         "BasementWall_Lib",  "BlindStorey",         "BlindStorey_Lib",
-    "Ceiling",          "Ceiling_Lib",          "ElectricEquipment", "ElectronicEquipment", "Evaporating",
-    "Floor",            "Floor_Lib",            "Food",              "GapWall",             "GapWall_Lib",
-    "GlassCurtainWall", "GlassCurtainWall_Lib", "GlassRoof",         "GlassRoof_Lib",       "Ground",
-    "Ground_Lib",       "HeatingEquipment",     "Infiltration",      "InsideDoor",          "InsideDoor_Lib",
-    "InsideWall",       "InsideWall_Lib",       "InsideWindow",      "InsideWindow_Lib",    "Lighting",
-    "Others",           "OutsideAirSystem",     "OutsideDoor",       "OutsideDoor_Lib",     "OutsideWall",
-    "OutsideWall_Lib",  "OutsideWindow",        "OutsideWindow_Lib", "People",              "PrimaryAirSystem",
-    "ProjectionFloor",  "ProjectionFloor_Lib",  "Roof",              "Roof_Lib",            "Room",
-    "RoomOccupation",   "SkyWindow",            "SkyWindow_Lib",     "Storey",              "StoreyGroup",
-    "StoreyOccupation", "SubTree",              "tbl_tree",          "Material_detail",     "WeekSchedule",
-    "Schedule"};
-
-const QStringList ConstructionKinds{"BasementWall", "BlindStorey",     "Ceiling",         "Floor",
-                                    "GapWall",      "GlassCurtainWall", "GlassRoof",      "Ground",
-                                    "InsideDoor",   "InsideWindow",    "InsideWall",      "OutsideDoor",
-                                    "OutsideWall",  "OutsideWindow",   "ProjectionFloor", "Roof",
-                                    "SkyWindow"};
-
-const QStringList RoomElements{"BasementWall", "Ceiling",    "ElectricEquipment", "BlindStorey", "ElectronicEquipment",
-                               "Evaporating",  "Floor",      "Food",              "GapWall",     "GlassCurtainWall",
-                               "GlassRoof",    "Ground",     "HeatingEquipment",  "Infiltration", "InsideWall",
-                               "Lighting",     "OutsideWall", "People",           "ProjectionFloor", "Roof",
+const QStringList RoomElements{"BasementWall",
+                               "Ceiling",
+                               "ElectricEquipment",
+                               "BlindStorey",
+                               "ElectronicEquipment",
+                               "Evaporating",
+                               "Floor",
+                               "Food",
+                               "GapWall",
+                               "GlassCurtainWall",
+                               "GlassRoof",
+                               "Ground",
+                               "HeatingEquipment",
+                               "Infiltration",
+                               "InsideWall",
+                               "Lighting",
+                               "OutsideWall",
+                               "People",
+                               "ProjectionFloor",
+                               "Roof",
                                "Others"};
 
 const QList<std::pair<QString, QString>> Openings{{"SkyWindow", "Roof"},
@@ -87,23 +84,24 @@ const QList<std::pair<QString, QString>> Openings{{"SkyWindow", "Roof"},
                                                   {"InsideWindow", "InsideWall"},
                                                   {"InsideDoor", "InsideWall"}};
 
-const QStringList DefaultSchedules{"People",         "Lighting",    "HeatingEquipment", "ElectronicEquipment",
-                                   "ElectricEquipment", "Food",     "Evaporating",      "Infiltration",
-                                   "Others",         "OutsideAir"};
+const QStringList DefaultSchedules{
+    "People",      "Lighting",     "HeatingEquipment", "ElectronicEquipment", "ElectricEquipment", "Food",
+    "Evaporating", "Infiltration", "Others",           "OutsideAir"};
 
 // The library record's name in place of its ID, in default values and use columns.
 void IdToName(CUndo& undo, const QString& table, const QString& column, const QString& library,
               const QString& condition = QString())
 {
-    undo.Exec(QStringLiteral("update %1 set %2 = (select l.Name from %3 l where cast(l.ID as text) = %1.%2) %4")
-                  .arg(table, column, library, condition));
+    undo.Exec(
+        QStringLiteral("update %1 set %2 = (select l.Name from %3 l where cast(l.ID as text) = %1.%2) %4")
+            .arg(table, column, library, condition));
 }
 
 // Elements name their owners instead of linking to the parent; the libraries, room uses and
 // schedules are keyed by name.
 void UndoStep25(CUndo& undo)
 {
-    for (const QString& kind : ConstructionKinds)
+    for (const QString& kind : ProjectSchemaSteps::ConstructionKinds())
         IdToName(undo, "Initialization", "I_Value", kind + "_Lib",
                  QStringLiteral("where I_Name = '%1Name'").arg(kind));
     IdToName(undo, "Initialization", "I_Value", "RoomOccupation", "where I_Name = 'RoomUse'");
@@ -145,7 +143,7 @@ void UndoStep25(CUndo& undo)
     }
     undo.DropColumns("Building", {"parent_id"});
 
-    for (const QString& kind : ConstructionKinds) {
+    for (const QString& kind : ProjectSchemaSteps::ConstructionKinds()) {
         undo.DropColumns(kind, {"material_id"});
         CTableDefinition library = CTableDefinition::Read(undo.Query(), kind + "_Lib");
         library.DropColumn("ID");
@@ -167,7 +165,8 @@ void UndoStep25(CUndo& undo)
 void UndoStep21(CUndo& undo)
 {
     undo.DeleteRegistryRows({"curbuildingid", "stdtypeindex"});
-    undo.DropColumns("Building", {"seltype_area", "figure_area", "seltype_cubage", "figure_cubage", "figure_coff"});
+    undo.DropColumns("Building",
+                     {"seltype_area", "figure_area", "seltype_cubage", "figure_cubage", "figure_coff"});
     QStringList numbered;
     for (int first = 0; first <= 1; ++first) {
         for (int second = 0; second <= 9; ++second)
@@ -185,8 +184,9 @@ void UndoTreeConversion(CUndo& undo)
 {
     undo.Exec("create table TreeData (NodeIndex INTEGER,ParentIndex INTEGER,NodeName TEXT,ImageIndex INTEGER,"
               "ElementID TEXT)");
-    undo.Exec("insert into TreeData select f_nodeid,f_parentid,f_caption,f_imageindex,cast(f_elementid as text) "
-              "from tbl_tree");
+    undo.Exec(
+        "insert into TreeData select f_nodeid,f_parentid,f_caption,f_imageindex,cast(f_elementid as text) "
+        "from tbl_tree");
     undo.Exec("drop table tbl_tree");
     undo.Exec("drop table tbl_registry");
     undo.Exec({"update OutputOption set OutputOptionName = ? where ID = 310", {QStringLiteral("逐时负荷")}});
@@ -201,21 +201,26 @@ const QList<std::pair<int, UndoStep>>& ProjectUndoSteps()
         {-1, UndoTreeConversion},
         {21, UndoStep21},
         {22, [](CUndo& u) { u.DeleteRegistryRows({"maxtime"}); }},
-        {23, [](CUndo& u) {
-             u.DropColumns("ProjectParameter", {"yeartotal_fromtime", "yeartotal_totime", "yeartotal_output"});
+        {23,
+         [](CUndo& u) {
+             u.DropColumns("ProjectParameter",
+                           {"yeartotal_fromtime", "yeartotal_totime", "yeartotal_output"});
          }},
         {24, [](CUndo& u) { u.Exec("drop table tbl_config"); }},
         {25, UndoStep25},
-        {26, [](CUndo& u) {
+        {26,
+         [](CUndo& u) {
              u.DropColumns("InsideWall", {"Winter_NearRoomDeltaT", "Summer_NearRoomDeltaT", "Coefficient"});
          }},
         {27, [](CUndo& u) { u.DropColumns("Room", {"HLRoomQuantity"}); }},
         {28, [](CUndo& u) { u.DropColumns("Material_detail", {"Multiplier"}); }},
-        {29, [](CUndo& u) {
+        {29,
+         [](CUndo& u) {
              u.DropColumnsOf({"GlassCurtainWall", "GlassRoof", "OutsideWall", "Roof"}, {"Direction_Angle"});
          }},
         {30, [](CUndo& u) { u.DropColumns("Building", {"Direction_Angle"}); }},
-        {31, [](CUndo& u) {
+        {31,
+         [](CUndo& u) {
              u.DropColumnsOf({"ElectricEquipment", "ElectronicEquipment", "HeatingEquipment"}, {"TypeP"});
          }},
         {32, [](CUndo& u) { u.DeleteOptions(607, 610); }},
@@ -224,14 +229,16 @@ const QList<std::pair<int, UndoStep>>& ProjectUndoSteps()
         {35, [](CUndo& u) { u.DeleteRegistryRows({"DetailedPrintStype"}); }},
         {36, [](CUndo& u) { u.DeleteRegistryRows({"PrintAllBuilding"}); }},
         {37, [](CUndo& u) { u.DropColumns("InsideWall", {"Winter_Heat_Transfer"}); }},
-        {38, [](CUndo& u) {
+        {38,
+         [](CUndo& u) {
              u.DropColumnsOf({"OutsideWindow", "OutsideDoor"},
                              {"ShieldType", "InsideShieldMaterials", "OutsideShield_B", "OutsideShield_H",
                               "OutsideShield_l", "OutsideShield_m", "OutsideShield_f", "OutsideShield_g"});
              u.DropColumnsOf({"GlassRoof", "SkyWindow"}, {"Shield"});
          }},
-        {39, [](CUndo& u) {
-             u.DropColumnsOf(OldIdTables, {"Old_ID"});
+        {39,
+         [](CUndo& u) {
+             u.DropColumnsOf(ProjectSchemaSteps::OldIdTables(), {"Old_ID"});
              u.DropColumns("RoomOccupation",
                            {"NewWindScheduleName", "PeopleScheduleName", "LightScheduleName",
                             "ElectricEquipmentScheduleName", "HeatingEquipmentScheduleName",
@@ -240,15 +247,19 @@ const QList<std::pair<int, UndoStep>>& ProjectUndoSteps()
                             "HeatingUseCoefficient", "ElectronicUseCoefficient"});
              u.DropColumns("Room", {"WinterHeatGainCoefficient", "WinterHeatRebateCoefficient"});
              u.DropColumns("Infiltration", {"n_data"});
-             u.DropColumnsOf(BuildingStoreyRoom,
-                             {"IsWinterHeatRebateCoefficient", "IsWinter_Heat_Transfer", "IsHeating_Flood_Solar"});
+             u.DropColumnsOf(BuildingStoreyRoom, {"IsWinterHeatRebateCoefficient", "IsWinter_Heat_Transfer",
+                                                  "IsHeating_Flood_Solar"});
          }},
-        {40, [](CUndo& u) {
-             u.Exec("update OutputOption set IsACLoadMonthlyCalculation_Output=0,IsACLoadDailyCalculation_Output=0 "
-                    "where ID in (193,194,195,196,199,202,203,204,205,208,311,312,313,314,317,319,320,321,322,325)");
+        {40,
+         [](CUndo& u) {
+             u.Exec("update OutputOption set "
+                    "IsACLoadMonthlyCalculation_Output=0,IsACLoadDailyCalculation_Output=0 "
+                    "where ID in "
+                    "(193,194,195,196,199,202,203,204,205,208,311,312,313,314,317,319,320,321,322,325)");
          }},
         {41, [](CUndo&) {}},
-        {42, [](CUndo& u) {
+        {42,
+         [](CUndo& u) {
              u.SetColumnTypes("RoomOccupation",
                               {"ElectricUseCoefficient", "HeatingUseCoefficient", "ElectronicUseCoefficient",
                                "LightPower", "ElectricEquipmentPower", "HeatingEquipmentPower",
@@ -256,62 +267,74 @@ const QList<std::pair<int, UndoStep>>& ProjectUndoSteps()
                               "FLOAT");
          }},
         {43, [](CUndo& u) { u.DeleteDefaults({57}); }},
-        {44, [](CUndo& u) {
+        {44,
+         [](CUndo& u) {
              u.Exec("update OutputOption set OutputOptionName = OutputOptionName || '(W/m2)' "
                     "where OutputOptionName like '%指标'");
          }},
-        {45, [](CUndo& u) {
+        {45,
+         [](CUndo& u) {
              u.DeleteOptions(617, 644);
              u.DropColumns("Building", {"WaterYield", "WaterPumpTemRise", "WaterPipeTemRise", "Water_Time"});
              u.DeleteDefaults({60, 61});
-             u.DropColumns("Room", {"WindQuantity", "WindPipeTemRise", "WindFanTemRise", "Fan_Time",
-                                    "Maintenance_Gain", "Maintenance_Time", "IsFenCengAir", "FenCengAir", "Comfort"});
+             u.DropColumns("Room",
+                           {"WindQuantity", "WindPipeTemRise", "WindFanTemRise", "Fan_Time",
+                            "Maintenance_Gain", "Maintenance_Time", "IsFenCengAir", "FenCengAir", "Comfort"});
              u.DropColumns("Food", {"Chemistry_NoRatio", "Chemistry_Ratio", "Chemistry_Max_Value",
                                     "Chemistry_Heat_Value", "Chemistry_Moisure_Gain", "Chemistry_Time"});
              u.DropColumns("RoomOccupation", {"Fan_Time", "Chemistry_Time", "Maintenance_Time"});
          }},
-        {46, [](CUndo& u) {
+        {46,
+         [](CUndo& u) {
              u.DeleteOptions(645, 652);
              u.DropColumns("OutsideWindow_Lib", {"Inside_Sunshade", "Outside_Sunshade", "Glass_Revise"});
          }},
-        {47, [](CUndo& u) {
+        {47,
+         [](CUndo& u) {
              u.DeleteOptions(653, 654);
-             u.DropColumns("Room", {"IsHouseholdMetering", "Is_WinterHeatGainCoefficient", "NewWind_Temp_St",
-                                    "NewWind_Humidity_Sh", "NewWind_Temp_Wt", "NewWind_Humidity_Wh",
-                                    "NewWind_Type"});
-             u.DropColumnsOf({"Ceiling", "Floor"}, {"TransHeat_Between", "Temperature_Range",
-                                                    "NearRoomDeltaT_Sum", "NearRoomDeltaT_Win",
-                                                    "Coefficient_Value"});
+             u.DropColumns("Room",
+                           {"IsHouseholdMetering", "Is_WinterHeatGainCoefficient", "NewWind_Temp_St",
+                            "NewWind_Humidity_Sh", "NewWind_Temp_Wt", "NewWind_Humidity_Wh", "NewWind_Type"});
+             u.DropColumnsOf({"Ceiling", "Floor"},
+                             {"TransHeat_Between", "Temperature_Range", "NearRoomDeltaT_Sum",
+                              "NearRoomDeltaT_Win", "Coefficient_Value"});
              u.DropColumns("InsideWall", {"TransHeat_Between"});
              u.DropColumns("Ground", {"GroundType"});
              u.DropColumnsOf(BuildingStoreyRoom, {"bOutputHL"});
              u.DeleteDefaults({62});
          }},
-        {48, [](CUndo& u) {
+        {48,
+         [](CUndo& u) {
              u.Exec({"update Initialization set I_ValueList = ? where I_Name = 'AreaTypeForCalIndex'",
                      {QStringLiteral("空调面积|建筑面积")}});
          }},
-        {49, [](CUndo& u) {
+        {49,
+         [](CUndo& u) {
              u.DropColumnsOf(BuildingStoreyRoom, {"HIsOutputLoadStatisticsData", "HIsOutputLoadHourlyData"});
          }},
-        {50, [](CUndo& u) {
+        {50,
+         [](CUndo& u) {
              u.DeleteRegistryRows({"BeOpenLowVersion"});
-             u.DropColumns("RoomOccupation", {"ElecUnit", "ElecPowerUnit", "ElecHeatUnit", "NewWindUnit",
-                                              "PeopleDensityUnit", "SimultaneousUseCoefficient", "FoodPeopleDensity"});
+             u.DropColumns("RoomOccupation",
+                           {"ElecUnit", "ElecPowerUnit", "ElecHeatUnit", "NewWindUnit", "PeopleDensityUnit",
+                            "SimultaneousUseCoefficient", "FoodPeopleDensity"});
          }},
-        {51, [](CUndo& u) {
+        {51,
+         [](CUndo& u) {
              u.DropColumns("Room", {"Height", "ACHRoomQuantity"});
              u.DropColumns("ElectronicEquipment", {"HeatRelease", "HeatReleaseUnit", "EleCatMethod"});
              u.DropColumns("ElectricEquipment", {"LoadMultiple_Move", "InputPowerMultiple_Move"});
              u.DeleteOptions(655, 662);
          }},
-        {52, [](CUndo& u) {
-             u.DropColumns("ElectronicEquipment", {"PowerDensity", "NormalSimUseCoefficient", "NormalUsageCoefficient",
-                                                   "NormalLoadCoefficient"});
+        {52,
+         [](CUndo& u) {
+             u.DropColumns("ElectronicEquipment", {"PowerDensity", "NormalSimUseCoefficient",
+                                                   "NormalUsageCoefficient", "NormalLoadCoefficient"});
              u.DropColumnsOf({"Ceiling", "Floor", "InsideWall"}, {"AdjacentRoomID"});
          }},
         {53, [](CUndo& u) { u.DeleteDefaults({64}); }},
-        {55, [](CUndo& u) {
+        {55,
+         [](CUndo& u) {
              u.DropColumnsOf({"Ceiling", "Floor"}, {"bWinter_Heat_Transfer"});
              u.DeleteOptions(663, 680);
              u.SetColumnTypes("Room", {"IsFenCengAir"}, "REAL");
@@ -323,33 +346,41 @@ const QList<std::pair<int, UndoStep>>& ProjectUndoSteps()
 const QList<std::pair<int, UndoStep>>& SystemUndoSteps()
 {
     static const QList<std::pair<int, UndoStep>> steps{
-        {45, [](CUndo& u) {
+        {45,
+         [](CUndo& u) {
              u.DeleteOptions(617, 644);
              u.DropColumns("RoomOccupation", {"Fan_Time", "Chemistry_Time", "Maintenance_Time"});
              u.DeleteDefaults({60, 61});
          }},
-        {46, [](CUndo& u) {
+        {46,
+         [](CUndo& u) {
              u.DeleteOptions(645, 652);
              u.DropColumns("OutsideWindow_Lib", {"Inside_Sunshade", "Outside_Sunshade", "Glass_Revise"});
          }},
-        {47, [](CUndo& u) {
+        {47,
+         [](CUndo& u) {
              u.DeleteOptions(653, 653);
              u.DeleteDefaults({62});
              u.Exec("update Initialization set I_Value = '0' where I_Name = 'AreaTypeForCalIndex'");
          }},
-        {48, [](CUndo& u) {
+        {48,
+         [](CUndo& u) {
              u.Exec({"update Initialization set I_ValueList = ? where I_Name = 'AreaTypeForCalIndex'",
                      {QStringLiteral("空调面积|建筑面积")}});
          }},
         {49, [](CUndo& u) { u.DeleteOptions(655, 662); }},
-        {52, [](CUndo& u) {
-             u.DropColumns("RoomOccupation", {"ElecUnit", "ElecPowerUnit", "ElecHeatUnit", "NewWindUnit",
-                                              "PeopleDensityUnit", "SimultaneousUseCoefficient", "FoodPeopleDensity"});
+        {52,
+         [](CUndo& u) {
+             u.DropColumns("RoomOccupation",
+                           {"ElecUnit", "ElecPowerUnit", "ElecHeatUnit", "NewWindUnit", "PeopleDensityUnit",
+                            "SimultaneousUseCoefficient", "FoodPeopleDensity"});
          }},
         {53, [](CUndo&) {}},
         {54, [](CUndo& u) { u.DeleteDefaults({64}); }},
-        {55, [](CUndo& u) {
-             u.Exec("update RoomOccupation set LightingPower = 0 where Name in ('办公室','百货商场','旅馆客房')");
+        {55,
+         [](CUndo& u) {
+             u.Exec("update RoomOccupation set LightingPower = 0 where Name in "
+                    "('办公室','百货商场','旅馆客房')");
          }},
         {56, [](CUndo& u) { u.DeleteOptions(663, 680); }},
     };
@@ -386,14 +417,16 @@ void COldSchema::DowngradeProject(CDbConnection& project, int version)
 {
     Downgrade(project, ProjectUndoSteps(), version, [version](CUndo& undo) {
         if (version >= 21)
-            undo.Exec({"update tbl_registry set f_value = ? where f_key = 'prjversion'", {QString::number(version)}});
+            undo.Exec({"update tbl_registry set f_value = ? where f_key = 'prjversion'",
+                       {QString::number(version)}});
     });
 }
 
 void COldSchema::DowngradeSystem(CDbConnection& sysData, CDbConnection& sysParam, int version)
 {
     Downgrade(sysData, SystemUndoSteps(), version, [version](CUndo& undo) {
-        undo.Exec({"update tbl_sysversion set f_value = ? where f_key = 'sysversion'", {QString::number(version)}});
+        undo.Exec(
+            {"update tbl_sysversion set f_value = ? where f_key = 'sysversion'", {QString::number(version)}});
     });
     if (version <= 46) {
         CDbQuery query(sysParam);

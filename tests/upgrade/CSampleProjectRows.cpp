@@ -2,6 +2,7 @@
 
 #include "platform/core/CDbQuery.h"
 #include "platform/core/CTool.h"
+#include "upgrade/ProjectSchemaSteps.h"
 
 #include <QHash>
 
@@ -9,8 +10,10 @@ namespace {
 // The parent table of each element table below the room.
 const QHash<QString, QString>& OpeningParents()
 {
-    static const QHash<QString, QString> parents{{"OutsideWindow", "OutsideWall"}, {"OutsideDoor", "OutsideWall"},
-                                                 {"InsideWindow", "InsideWall"},   {"InsideDoor", "InsideWall"},
+    static const QHash<QString, QString> parents{{"OutsideWindow", "OutsideWall"},
+                                                 {"OutsideDoor", "OutsideWall"},
+                                                 {"InsideWindow", "InsideWall"},
+                                                 {"InsideDoor", "InsideWall"},
                                                  {"SkyWindow", "Roof"}};
     return parents;
 }
@@ -44,41 +47,51 @@ void InsertElement(CDbQuery& query, const QString& table, int id, const QString&
 {
     ExecQueryGuarded(query, {QStringLiteral("insert into %1 (ID,Name,parent_id) values(?,?,?)").arg(table),
                              {id, name, parentId}});
-    if (CSampleProjectRows::ConstructionKinds().contains(table))
-        ExecQueryGuarded(query, {QStringLiteral("update %1 set material_id = 2,%1Name = ? where ID = ?").arg(table),
-                                 {table + QStringLiteral("乙"), id}});
+    if (ProjectSchemaSteps::ConstructionKinds().contains(table))
+        ExecQueryGuarded(query,
+                         {QStringLiteral("update %1 set material_id = 2,%1Name = ? where ID = ?").arg(table),
+                          {table + QStringLiteral("乙"), id}});
 }
 } // namespace
 
 const QList<std::pair<QString, int>>& CSampleProjectRows::ElementTables()
 {
-    static const QList<std::pair<QString, int>> tables{
-        {"People", 4},          {"Lighting", 5},       {"HeatingEquipment", 6}, {"ElectronicEquipment", 7},
-        {"ElectricEquipment", 8}, {"OutsideWall", 9},  {"OutsideWindow", 10},   {"OutsideDoor", 11},
-        {"GlassCurtainWall", 12}, {"InsideWall", 13},  {"InsideWindow", 14},    {"InsideDoor", 15},
-        {"Ceiling", 16},        {"Roof", 17},          {"SkyWindow", 18},       {"BlindStorey", 19},
-        {"GlassRoof", 20},      {"Floor", 21},         {"Ground", 22},          {"ProjectionFloor", 23},
-        {"GapWall", 24},        {"Food", 25},          {"Evaporating", 26},     {"Infiltration", 27},
-        {"Others", 28},         {"BasementWall", 29}};
+    static const QList<std::pair<QString, int>> tables{{"People", 4},
+                                                       {"Lighting", 5},
+                                                       {"HeatingEquipment", 6},
+                                                       {"ElectronicEquipment", 7},
+                                                       {"ElectricEquipment", 8},
+                                                       {"OutsideWall", 9},
+                                                       {"OutsideWindow", 10},
+                                                       {"OutsideDoor", 11},
+                                                       {"GlassCurtainWall", 12},
+                                                       {"InsideWall", 13},
+                                                       {"InsideWindow", 14},
+                                                       {"InsideDoor", 15},
+                                                       {"Ceiling", 16},
+                                                       {"Roof", 17},
+                                                       {"SkyWindow", 18},
+                                                       {"BlindStorey", 19},
+                                                       {"GlassRoof", 20},
+                                                       {"Floor", 21},
+                                                       {"Ground", 22},
+                                                       {"ProjectionFloor", 23},
+                                                       {"GapWall", 24},
+                                                       {"Food", 25},
+                                                       {"Evaporating", 26},
+                                                       {"Infiltration", 27},
+                                                       {"Others", 28},
+                                                       {"BasementWall", 29}};
     return tables;
-}
-
-const QStringList& CSampleProjectRows::ConstructionKinds()
-{
-    static const QStringList kinds{"BasementWall", "BlindStorey",     "Ceiling",         "Floor",
-                                   "GapWall",      "GlassCurtainWall", "GlassRoof",      "Ground",
-                                   "InsideDoor",   "InsideWindow",    "InsideWall",      "OutsideDoor",
-                                   "OutsideWall",  "OutsideWindow",   "ProjectionFloor", "Roof",
-                                   "SkyWindow"};
-    return kinds;
 }
 
 void CSampleProjectRows::Insert(CDbQuery& query)
 {
-    for (const QString& kind : ConstructionKinds()) {
+    for (const QString& kind : ProjectSchemaSteps::ConstructionKinds()) {
         for (const auto& [id, suffix] : QList<std::pair<int, QString>>{{1, "甲"}, {2, "乙"}})
-            ExecQueryGuarded(query, {QStringLiteral("insert into %1_Lib (ID,Name,catergory) values(?,?,?)").arg(kind),
-                                     {id, kind + suffix, QStringLiteral("标准材料")}});
+            ExecQueryGuarded(
+                query, {QStringLiteral("insert into %1_Lib (ID,Name,catergory) values(?,?,?)").arg(kind),
+                        {id, kind + suffix, QStringLiteral("标准材料")}});
     }
 
     CTreeWriter tree(query);
@@ -119,15 +132,17 @@ void CSampleProjectRows::Insert(CDbQuery& query)
     InsertElement(query, QStringLiteral("People"), 2, QStringLiteral("P-B2"), 4);
     tree.Add(room4, 4, 2, QStringLiteral("P-B2"));
     InsertElement(query, QStringLiteral("Ceiling"), 2, QStringLiteral("Ceiling-B2"), 4);
-    ExecQueryGuarded(query, "update Ceiling set AdjacentRoomStoreyName = '2F',AdjacentRoomName = 'R1' where ID = 2");
+    ExecQueryGuarded(query,
+                     "update Ceiling set AdjacentRoomStoreyName = '2F',AdjacentRoomName = 'R1' where ID = 2");
     tree.Add(room4, 16, 2, QStringLiteral("Ceiling-B2"));
 }
 
 void CSampleProjectRows::InsertOfficeBuilding(CDbQuery& query, int rooms)
 {
-    for (const QString& kind : ConstructionKinds())
-        ExecQueryGuarded(query, {QStringLiteral("insert into %1_Lib (ID,Name,catergory) values(1,?,?)").arg(kind),
-                                 {kind + QStringLiteral("甲"), QStringLiteral("标准材料")}});
+    for (const QString& kind : ProjectSchemaSteps::ConstructionKinds())
+        ExecQueryGuarded(query,
+                         {QStringLiteral("insert into %1_Lib (ID,Name,catergory) values(1,?,?)").arg(kind),
+                          {kind + QStringLiteral("甲"), QStringLiteral("标准材料")}});
     CTreeWriter tree(query);
     const int project = tree.Add(-1, 0, 0, QStringLiteral("工程"));
     ExecQueryGuarded(query, "insert into Building (ID,Name,parent_id) values(1,'办公楼',-1)");
@@ -135,16 +150,17 @@ void CSampleProjectRows::InsertOfficeBuilding(CDbQuery& query, int rooms)
     constexpr int perStorey = 20;
     int storeyNode = -1;
     int nextId = 1;
-    const QList<std::pair<QString, int>> inRoom{{"OutsideWall", 9}, {"InsideWall", 13}, {"Ceiling", 16},
-                                                {"Floor", 21},      {"People", 4},      {"Lighting", 5},
-                                                {"ElectricEquipment", 8}, {"ElectronicEquipment", 7},
-                                                {"Infiltration", 27}};
+    const QList<std::pair<QString, int>> inRoom{
+        {"OutsideWall", 9},  {"InsideWall", 13}, {"Ceiling", 16},          {"Floor", 21},
+        {"People", 4},       {"Lighting", 5},    {"ElectricEquipment", 8}, {"ElectronicEquipment", 7},
+        {"Infiltration", 27}};
     for (int room = 1; room <= rooms; ++room) {
         const int storey = (room - 1) / perStorey + 1;
         const QString storeyName = QStringLiteral("%1F").arg(storey);
         if ((room - 1) % perStorey == 0) {
-            ExecQueryGuarded(query, {"insert into Storey (ID,Name,parent_id,StoreyHeight,StoreyUse) values(?,?,1,3.3,'1')",
-                                     {storey, storeyName}});
+            ExecQueryGuarded(
+                query, {"insert into Storey (ID,Name,parent_id,StoreyHeight,StoreyUse) values(?,?,1,3.3,'1')",
+                        {storey, storeyName}});
             storeyNode = tree.Add(building, 2, storey, storeyName);
         }
         const QString roomName = QStringLiteral("R%1").arg(room);
@@ -155,30 +171,35 @@ void CSampleProjectRows::InsertOfficeBuilding(CDbQuery& query, int rooms)
         const int roomNode = tree.Add(storeyNode, 3, room, roomName);
         for (const auto& [table, type] : inRoom) {
             const int id = nextId++;
-            ExecQueryGuarded(query, {QStringLiteral("insert into %1 (ID,Name,parent_id) values(?,?,?)").arg(table),
-                                     {id, table, room}});
-            if (ConstructionKinds().contains(table))
-                ExecQueryGuarded(query, {QStringLiteral("update %1 set material_id = 1,%1Name = ? where ID = ?")
-                                             .arg(table),
-                                         {table + QStringLiteral("甲"), id}});
+            ExecQueryGuarded(query,
+                             {QStringLiteral("insert into %1 (ID,Name,parent_id) values(?,?,?)").arg(table),
+                              {id, table, room}});
+            if (ProjectSchemaSteps::ConstructionKinds().contains(table))
+                ExecQueryGuarded(
+                    query,
+                    {QStringLiteral("update %1 set material_id = 1,%1Name = ? where ID = ?").arg(table),
+                     {table + QStringLiteral("甲"), id}});
             const int node = tree.Add(roomNode, type, id, table);
             const QList<std::pair<QString, int>> openings =
-                table == QStringLiteral("OutsideWall")  ? QList<std::pair<QString, int>>{{"OutsideWindow", 10},
-                                                                                         {"OutsideDoor", 11}}
+                table == QStringLiteral("OutsideWall")
+                    ? QList<std::pair<QString, int>>{{"OutsideWindow", 10}, {"OutsideDoor", 11}}
                 : table == QStringLiteral("InsideWall") ? QList<std::pair<QString, int>>{{"InsideDoor", 15}}
                                                         : QList<std::pair<QString, int>>{};
             for (const auto& [opening, openingType] : openings) {
-                ExecQueryGuarded(query, {QStringLiteral("insert into %1 (ID,Name,parent_id,material_id,%1Name) "
-                                                        "values(?,?,?,1,?)")
-                                             .arg(opening),
-                                         {id, opening, id, opening + QStringLiteral("甲")}});
+                ExecQueryGuarded(query,
+                                 {QStringLiteral("insert into %1 (ID,Name,parent_id,material_id,%1Name) "
+                                                 "values(?,?,?,1,?)")
+                                      .arg(opening),
+                                  {id, opening, id, opening + QStringLiteral("甲")}});
                 tree.Add(node, openingType, id, opening);
             }
         }
-        ExecQueryGuarded(query, {"update Ceiling set AdjacentRoomStoreyName = ?,AdjacentRoomName = ? where parent_id = ?",
-                                 {QStringLiteral("%1F").arg(storey + 1), QStringLiteral("R%1").arg(room + perStorey),
-                                  room}});
-        ExecQueryGuarded(query, {"update InsideWall set AdjacentRoomName = ? where parent_id = ?",
-                                 {QStringLiteral("R%1").arg(room % perStorey == 0 ? room - 1 : room + 1), room}});
+        ExecQueryGuarded(
+            query,
+            {"update Ceiling set AdjacentRoomStoreyName = ?,AdjacentRoomName = ? where parent_id = ?",
+             {QStringLiteral("%1F").arg(storey + 1), QStringLiteral("R%1").arg(room + perStorey), room}});
+        ExecQueryGuarded(query,
+                         {"update InsideWall set AdjacentRoomName = ? where parent_id = ?",
+                          {QStringLiteral("R%1").arg(room % perStorey == 0 ? room - 1 : room + 1), room}});
     }
 }

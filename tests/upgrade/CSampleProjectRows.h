@@ -27,6 +27,4 @@ public:
 
     // The element tables with the type code of each, as the tree stores them.
     static const QList<std::pair<QString, int>>& ElementTables();
-    // The 17 construction kinds, each with its element table and library copy "<kind>_Lib".
-    static const QStringList& ConstructionKinds();
 };

@@ -18,8 +18,9 @@ QString Uniform(QString definition)
 
 QStringList TableNames(CDbQuery& query)
 {
-    OpenQueryGuarded(query, "select name from sqlite_master where type = 'table' and name not like 'sqlite_%' "
-                            "order by name");
+    OpenQueryGuarded(query,
+                     "select name from sqlite_master where type = 'table' and name not like 'sqlite_%' "
+                     "order by name");
     QStringList names;
     for (query.First(); !query.Eof(); query.Next())
         names << query.Field(0).toString();
@@ -59,8 +60,8 @@ QStringList CSchemaSnapshot::Rows(CDbConnection& connection, const QString& tabl
     for (const QString& column : columns)
         quoted << QStringLiteral("quote(%1)").arg(column);
     CDbQuery query(connection);
-    OpenQueryGuarded(query,
-                     QStringLiteral("select %1 from %2 order by rowid").arg(quoted.join(QStringLiteral(" || '|' || ")), table));
+    OpenQueryGuarded(query, QStringLiteral("select %1 from %2 order by rowid")
+                                .arg(quoted.join(QStringLiteral(" || '|' || ")), table));
     QStringList rows;
     for (query.First(); !query.Eof(); query.Next())
         rows << query.Field(0).toString();

@@ -1,3 +1,4 @@
+#include "upgrade/ProjectSchemaSteps.h"
 #include "platform/core/CDbConnection.h"
 #include "platform/core/CDbQuery.h"
 #include "platform/core/CTool.h"
@@ -8,7 +9,6 @@
 #include "tests/upgrade/CSampleProjectFile.h"
 #include "upgrade/CVersionControl.h"
 #include "upgrade/ProjectDatabaseUpgrade.h"
-#include "upgrade/ProjectSchemaSteps.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,18 +34,19 @@ protected:
     // "name:count" of the three office day schedules numbered 1.
     static QString OfficeWorkingDays(CSampleProjectFile& project)
     {
-        return project.Scalar("select group_concat(n, ' ') from (select DayScheduleName || ':' || count(*) as n "
-                              "from DaySchedule where DayScheduleName like '办公%标准\\_1' escape '\\' "
-                              "group by DayScheduleName order by DayScheduleName)");
+        return project.Scalar(
+            "select group_concat(n, ' ') from (select DayScheduleName || ':' || count(*) as n "
+            "from DaySchedule where DayScheduleName like '办公%标准\\_1' escape '\\' "
+            "group by DayScheduleName order by DayScheduleName)");
     }
     // Day names of week schedules that name no day schedule.
     static QStringList DanglingDays(CSampleProjectFile& project)
     {
         QStringList days;
-        for (const char* column : {"DaySchedule_DesignDay", "DaySchedule_WinterDesignDay", "DaySchedule_Monday",
-                                   "DaySchedule_Tuesday", "DaySchedule_Wednesday", "DaySchedule_Thursday",
-                                   "DaySchedule_Friday", "DaySchedule_Saturday", "DaySchedule_Sunday",
-                                   "DaySchedule_Holiday"})
+        for (const char* column :
+             {"DaySchedule_DesignDay", "DaySchedule_WinterDesignDay", "DaySchedule_Monday",
+              "DaySchedule_Tuesday", "DaySchedule_Wednesday", "DaySchedule_Thursday", "DaySchedule_Friday",
+              "DaySchedule_Saturday", "DaySchedule_Sunday", "DaySchedule_Holiday"})
             days << project.Column(QStringLiteral("select distinct %1 from WeekSchedule where %1 not in "
                                                   "(select DayScheduleName from DaySchedule)")
                                        .arg(column));
@@ -70,14 +71,16 @@ QStringList ConvertTree(const QList<STreeRow>& rows)
     db.Exec("create table TreeData (NodeIndex INTEGER,ParentIndex INTEGER,NodeName TEXT,ImageIndex INTEGER,"
             "ElementID TEXT)");
     for (const STreeRow& row : rows)
-        db.Exec({"insert into TreeData values(?,?,?,3,?)", {row.NodeIndex, row.ParentIndex, row.Name, row.ElementId}});
+        db.Exec({"insert into TreeData values(?,?,?,3,?)",
+                 {row.NodeIndex, row.ParentIndex, row.Name, row.ElementId}});
     CVersionControl context{db.Query(), db.Connection()};
     ProjectSchemaSteps::TreeConversion(context);
     EXPECT_EQ(db.Scalar("select count(*) from sqlite_master where name = 'TreeData'").toInt(), 0);
     QStringList converted;
     CDbQuery query(db.Connection());
-    OpenQueryGuarded(query, "select f_level || '/' || f_index || '/' || f_nodeid || '/' || f_parentid || '/' || "
-                            "f_caption || '/' || f_elementid from tbl_tree order by f_nodeid");
+    OpenQueryGuarded(query,
+                     "select f_level || '/' || f_index || '/' || f_nodeid || '/' || f_parentid || '/' || "
+                     "f_caption || '/' || f_elementid from tbl_tree order by f_nodeid");
     for (; !query.Eof(); query.Next())
         converted << query.Field(0).toString();
     return converted;
@@ -128,10 +131,11 @@ TEST_F(ProjectSchemaStepsTest, DamagedOldTreeStopsTheUpgradeUnchanged)
             Upgrade(*project);
             ADD_FAILURE() << "the damaged tree was converted";
         } catch (const Exception& e) {
-            EXPECT_EQ(e.Message(),
-                      QStringLiteral("工程的旧目录树(TreeData)中第%1个节点的父节点序号%2无效，无法转换目录树。")
-                          .arg(node + 1)
-                          .arg(parent))
+            EXPECT_EQ(
+                e.Message(),
+                QStringLiteral("工程的旧目录树(TreeData)中第%1个节点的父节点序号%2无效，无法转换目录树。")
+                    .arg(node + 1)
+                    .arg(parent))
                 << e.Message().toStdString();
         }
         EXPECT_EQ(project->Scalar("select group_concat(name) from sqlite_master where name in "
@@ -177,7 +181,8 @@ TEST_F(ProjectSchemaStepsTest, AdjacentRoomsAreResolvedFromTheirNames)
         SCOPED_TRACE(newProject);
         auto project = OldProject(51);
         EXPECT_EQ(Upgrade(*project, newProject), -1);
-        EXPECT_EQ(project->Scalar("select group_concat(ID || ':' || AdjacentRoomID) from Ceiling"), "1:3,2:-1");
+        EXPECT_EQ(project->Scalar("select group_concat(ID || ':' || AdjacentRoomID) from Ceiling"),
+                  "1:3,2:-1");
         EXPECT_EQ(project->Scalar("select group_concat(ID || ':' || AdjacentRoomID) from Floor"), "1:-1");
         EXPECT_EQ(project->Scalar("select group_concat(ID || ':' || AdjacentRoomID) from InsideWall"), "1:2");
     }
@@ -198,7 +203,8 @@ TEST_F(ProjectSchemaStepsTest, RefreshKeepsDaySchedulesInUseAndAddsOnlyMissingOn
     const QString days = unused->Scalar("select count(*) from DaySchedule");
     EXPECT_EQ(Upgrade(*unused), -1);
     EXPECT_EQ(unused->Scalar("select count(*) from DaySchedule"), QString::number(days.toInt() - 1));
-    EXPECT_EQ(unused->Scalar("select count(*) from DaySchedule where DayScheduleName = '宾馆照明-公共建筑节能标准_7'"),
+    EXPECT_EQ(unused->Scalar(
+                  "select count(*) from DaySchedule where DayScheduleName = '宾馆照明-公共建筑节能标准_7'"),
               "0");
     EXPECT_EQ(DanglingDays(*unused), QStringList());
     EXPECT_EQ(OfficeWorkingDays(*unused), office);
@@ -260,7 +266,8 @@ TEST_F(ProjectSchemaStepsTest, FailedStepIsTakenBackWhole)
         Upgrade(*project);
         ADD_FAILURE() << "the upgrade ignored the failing step";
     } catch (const Exception& e) {
-        EXPECT_TRUE(e.Message().startsWith(QStringLiteral("执行数据发生异常:\n"))) << e.Message().toStdString();
+        EXPECT_TRUE(e.Message().startsWith(QStringLiteral("执行数据发生异常:\n")))
+            << e.Message().toStdString();
         EXPECT_TRUE(e.Message().contains(QStringLiteral("alter table Room add column Height")))
             << e.Message().toStdString();
     }

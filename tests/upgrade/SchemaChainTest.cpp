@@ -128,10 +128,13 @@ TEST(SchemaChainTest, UpgradedSystemDatabaseEqualsTheShippedOne)
     EXPECT_EQ(UpgradeSystemDatabase(sysData, sysParam, dataQuery, paramQuery), -1);
     CDbQuery adjust(shipped);
     ExecQueryGuarded(adjust, NoHourlyDataForMonthlyAndDaily);
-    ExecQueryGuarded(adjust, "update RoomOccupation set MaximumAirVelocity = 0.15 where MaximumAirVelocity = 0.25");
-    for (const auto& [use, power] : QList<std::pair<const char*, int>>{{"办公室", 11}, {"百货商场", 12}, {"旅馆客房", 15}})
+    ExecQueryGuarded(adjust,
+                     "update RoomOccupation set MaximumAirVelocity = 0.15 where MaximumAirVelocity = 0.25");
+    for (const auto& [use, power] :
+         QList<std::pair<const char*, int>>{{"办公室", 11}, {"百货商场", 12}, {"旅馆客房", 15}})
         ExecQueryGuarded(adjust, {"update RoomOccupation set LightingPower = ? where Name = ?",
                                   {power, QString::fromUtf8(use)}});
     ExpectSameDatabase(sysData, shipped, oldColumns, {"initialization", "outputoption", "tbl_sysversion"});
-    ExpectSameDatabase(sysParam, shippedParam, CSchemaSnapshot::Columns(sysParam), {"elementbaseperformance"});
+    ExpectSameDatabase(sysParam, shippedParam, CSchemaSnapshot::Columns(sysParam),
+                       {"elementbaseperformance"});
 }

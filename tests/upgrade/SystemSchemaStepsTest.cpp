@@ -92,11 +92,13 @@ TEST_F(SystemSchemaStepsTest, StandardSchedulesAreInstalledOnceWithTheirDays)
     EXPECT_EQ(Upgrade(), -1);
     EXPECT_EQ(Scalar("select count(*) from Schedule"), schedules);
     EXPECT_EQ(Scalar("select count(distinct Name) from Schedule"), schedules);
-    EXPECT_EQ(Scalar("select count(*) from Schedule where Name like '%公共建筑节能标准' and ScheduleType = 0 and "
-                     "WeekSchedule_1 in (select ID from WeekSchedule) and WeekSchedule_12 in "
-                     "(select ID from WeekSchedule)"),
-              "9");
-    EXPECT_EQ(Scalar("select count(*) from DaySchedule where DayScheduleName like '%公共建筑节能标准\\_%' escape '\\'"),
+    EXPECT_EQ(
+        Scalar("select count(*) from Schedule where Name like '%公共建筑节能标准' and ScheduleType = 0 and "
+               "WeekSchedule_1 in (select ID from WeekSchedule) and WeekSchedule_12 in "
+               "(select ID from WeekSchedule)"),
+        "9");
+    EXPECT_EQ(Scalar("select count(*) from DaySchedule where DayScheduleName like '%公共建筑节能标准\\_%' "
+                     "escape '\\'"),
               "72");
     EXPECT_EQ(Scalar("select count(*) from WeekSchedule where DaySchedule_Monday not in "
                      "(select DayScheduleName from DaySchedule)"),
@@ -117,7 +119,8 @@ TEST_F(SystemSchemaStepsTest, NewerWeatherTakesOverTheOlderLibraryByCity)
          "(952,'GB50736-2012','天津','天津','own')");
     EXPECT_EQ(Upgrade(), -1);
     // Step 46 then gives every newer record the ground temperatures of the first older one.
-    EXPECT_EQ(Scalar("select group_concat(ID || ':' || RIZARIR_WeatherName || ':' || GroundTemperature_1 || ':' || "
-                     "GroundTemperature_12, ' ') from WeatherData where ID >= 950"),
-              "950:BJ-87:1.5:2.5 951:LS-87:1.5:2.5 952:own:1.5:2.5");
+    EXPECT_EQ(
+        Scalar("select group_concat(ID || ':' || RIZARIR_WeatherName || ':' || GroundTemperature_1 || ':' || "
+               "GroundTemperature_12, ' ') from WeatherData where ID >= 950"),
+        "950:BJ-87:1.5:2.5 951:LS-87:1.5:2.5 952:own:1.5:2.5");
 }
