@@ -16,6 +16,7 @@
 #include "platform/ui/TApplication.h"
 #include "project/CSystemGlobalData.h"
 #include "report/forms/TReportPreviewer.h"
+#include "report/COutputParams.h"
 
 CProgramStart::CProgramStart(std::unique_ptr<CToolDialogsBase> dialogs)
     : m_tool(std::make_unique<CTool>(std::move(dialogs)))
@@ -30,6 +31,7 @@ CProgramStart::~CProgramStart()
     m_tree.reset();
     m_roomUses.reset();
     m_names.reset();
+    m_outputParams.reset();
     m_defaults.reset();
     m_previewer.reset();
     m_weather.reset();
@@ -62,6 +64,7 @@ bool CProgramStart::Start(QWidget* mainWindow)
     m_roomUses = std::make_unique<CRoomOccupationCache>();
     m_tree = std::make_unique<CTreeView2DB>();
     m_clipboard = std::make_unique<CNodeClipboard>();
+    m_outputParams = std::make_unique<COutputParams>();
     m_global = std::make_unique<CSystemGlobalData>();
     m_waitNotes = std::make_unique<CWaitNoteWindow>(mainWindow);
     TMsgOutputForm::Install();

@@ -5,6 +5,7 @@ class CElementManage;
 class CLIB_WeatherParameter;
 class CMaterialParamNameList;
 class CNodeClipboard;
+class COutputParams;
 class CRoomOccupationCache;
 class CSystemGlobalData;
 class CTool;
@@ -49,6 +50,7 @@ private:
     std::unique_ptr<CMaterialParamNameList> m_names;
     std::unique_ptr<CRoomOccupationCache> m_roomUses;
     std::unique_ptr<CTreeView2DB> m_tree;
+    std::unique_ptr<COutputParams> m_outputParams;
     std::unique_ptr<CNodeClipboard> m_clipboard;
     std::unique_ptr<CSystemGlobalData> m_global;
     std::unique_ptr<CWaitNoteWindow> m_waitNotes;

@@ -209,6 +209,7 @@ public:
     void ShowCoordinateMode(bool relative) override;
     bool HasAnnualWeather() override;
     void LoadEnergyCheckSettings() override;
+    void LoadOutputParams() override;
     void FillCurrentBuildingActions() override;
     // Until the operating-scheme editor exists the schemes are kept as the file held them, so
     // that saving the project writes them back instead of losing them (TVoro_Main_Project.cpp).

@@ -19,6 +19,8 @@
 #include "platform/core/Exception.h"
 #include "project/CSystemGlobalData.h"
 
+#include "report/COutputParams.h"
+#include "report/forms/TOutputParamSet.h"
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -186,7 +188,17 @@ void TVoro_Main::Action_OutputAndSetExecute()
     if (CMaterialParamNameList::Exists())
         CMaterialParamNameList::Current().ClearAll();
     CommitCurrentEditor();
-    NotAvailable(QStringLiteral("输出选项和输出"));
+    {
+        TOutputParamSet OutputParamSet(this);
+        OutputParamSet.exec();
+    }
+    ShowElementEditor(SelectedItem());
+}
+
+void TVoro_Main::LoadOutputParams()
+{
+    if (COutputParams::Exists())
+        COutputParams::Current().LoadOutputParams();
 }
 
 void TVoro_Main::Action_RetailDesign_AirCaseExecute()

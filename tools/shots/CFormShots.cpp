@@ -4,6 +4,7 @@ FormShotList AllFormShots()
 {
     FormShotList shots;
     AddMainWindowFormShots(shots);
+    AddBookFormShots(shots);
     AddBulkFormShots(shots);
     AddScheduleFormShots(shots);
     return shots;

@@ -27,3 +27,4 @@ FormShotList AllFormShots();
 void AddMainWindowFormShots(FormShotList& shots);
 void AddBulkFormShots(FormShotList& shots);
 void AddScheduleFormShots(FormShotList& shots);
+void AddBookFormShots(FormShotList& shots);

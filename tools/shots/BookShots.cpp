@@ -1,0 +1,91 @@
+#include "tools/shots/CFormShots.h"
+
+#include "app/TVoro_Main.h"
+#include "app/controls/TCheckTreeView.h"
+#include "calc/CCalMsgOutput.h"
+#include "calc/CCalResultBuffer.h"
+#include "calc/CCalculate_Manager.h"
+#include "calc/CNodeDataBuffer.h"
+#include "model/CNodeTreeView.h"
+#include "report/CCalculationBook.h"
+#include "report/engine/CQORReport.h"
+#include "report/engine/CReportPage.h"
+#include "report/engine/CReportPaginator.h"
+#include "report/engine/CReportPainter.h"
+#include "report/forms/TOutputParamSet.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QTreeWidget>
+
+namespace {
+constexpr int kBookPages = 3;
+constexpr double kDotsPerMm = 100 / 25.4;
+
+// The dialog under the design type of the action, the item of the option ID selected.
+std::unique_ptr<QWidget> Dialog(TVoro_Main& window, const QString& designAction, int optionId)
+{
+    if (QAction* action = window.Action(designAction))
+        action->trigger();
+    auto dialog = std::make_unique<TOutputParamSet>(&window);
+    dialog->show();
+    dialog->CheckTreeView1->setCurrentItem(dialog->OptionItem(optionId));
+    return dialog;
+}
+
+// The first pages of the detailed cooling book of the open project, laid out once.
+const QList<CReportPage>& BookPages(TVoro_Main& window)
+{
+    static QList<CReportPage> pages;
+    if (!pages.isEmpty())
+        return pages;
+    if (QAction* action = window.Action(QStringLiteral("Action_ACLoadDetailedCalculation")))
+        action->trigger();
+    CNodeDataBuffer nodeBuffer;
+    CCalResultBuffer resultPool;
+    CCalMsgOutput progress(QStringLiteral("正在计算并输出负荷"), nullptr, [&] {
+        CCalculate_Manager manager;
+        manager.BuildCalcStructureFrom(window.MainTreeView()->TopItem(0));
+        CCalculationBook book(manager);
+        CQORReport* report = book.OutputCalculationBook();
+        report->ApplyPrintSettings();
+        pages = CReportPaginator::Paginate(report->ReportObject());
+    });
+    return pages;
+}
+
+// One page of the book as printed, at 100 dpi.
+std::unique_ptr<QWidget> BookPage(TVoro_Main& window, int index)
+{
+    const QList<CReportPage>& pages = BookPages(window);
+    auto label = std::make_unique<QLabel>();
+    if (index >= pages.size())
+        return label;
+    const CReportPage& page = pages.at(index);
+    QImage image(qRound(page.size.width() * kDotsPerMm), qRound(page.size.height() * kDotsPerMm),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CReportPainter::PaintPage(painter, page, kDotsPerMm);
+    painter.end();
+    label->setPixmap(QPixmap::fromImage(image));
+    label->setFixedSize(image.size());
+    return label;
+}
+} // namespace
+
+void AddBookFormShots(FormShotList& shots)
+{
+    shots.push_back({QStringLiteral("TOutputParamSet"), [](TVoro_Main& window) {
+                         return Dialog(window, QStringLiteral("Action_ACLoadDetailedCalculation"), 310);
+                     }});
+    shots.push_back({QStringLiteral("TOutputParamSet-dt4"), [](TVoro_Main& window) {
+                         return Dialog(window, QStringLiteral("Action_ACLoadMonthlyCalculation"), 310);
+                     }});
+    for (int page = 0; page < kBookPages; ++page)
+        shots.push_back({QStringLiteral("CalculationBook-page%1").arg(page + 1),
+                         [page](TVoro_Main& window) { return BookPage(window, page); }});
+}
