@@ -192,20 +192,23 @@ void TGroupingFormBase::ComboBox2Change()
 
 void TGroupingFormBase::Button2Click()
 {
-    const QList<int> ids = SelectedIds(ListBox1);
-    if (ComboBox2->currentIndex() < 0 || ids.isEmpty())
-        return;
-    Grouping().Assign(ChosenGroup(), ids);
-    ComboBox1Change();
-    ComboBox2Change();
+    MoveSelected(ListBox1, true);
 }
 
 void TGroupingFormBase::Button3Click()
 {
-    const QList<int> ids = SelectedIds(ListBox2);
+    MoveSelected(ListBox2, false);
+}
+
+void TGroupingFormBase::MoveSelected(const QListWidget* list, bool join)
+{
+    const QList<int> ids = SelectedIds(list);
     if (ComboBox2->currentIndex() < 0 || ids.isEmpty())
         return;
-    Grouping().Remove(ChosenGroup(), ids);
+    if (join)
+        Grouping().Assign(ChosenGroup(), ids);
+    else
+        Grouping().Remove(ChosenGroup(), ids);
     ComboBox1Change();
     ComboBox2Change();
 }

@@ -95,6 +95,9 @@ protected:
     QBoxLayout* BottomButtons() const { return m_bottom; }
 
 private:
+    // The selected lines of the list join (free lines) or leave (member lines) the chosen group.
+    void MoveSelected(const QListWidget* list, bool join);
+
     QList<int> m_buildingIds;
     QBoxLayout* m_middle = nullptr;
     QGridLayout* m_extra = nullptr;

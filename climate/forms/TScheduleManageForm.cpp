@@ -6,6 +6,7 @@
 #include "app/controls/TWorkTime.h"
 #include "climate/CDayScheduleData.h"
 #include "climate/CScheduleData.h"
+#include "climate/forms/TScheduleImportFormBase.h"
 #include "model/CMaterialParamNameList.h"
 
 #include <QButtonGroup>
@@ -308,11 +309,21 @@ void TScheduleManageForm::SelectRow(QListWidget* list, int row)
     }
 }
 
-int TScheduleManageForm::RowAfterDeletion(int deletedRow, int remaining)
+void TScheduleManageForm::RemoveRow(QListWidget* list, int row)
 {
-    if (remaining <= 0)
-        return -1;
-    return deletedRow > 0 ? deletedRow - 1 : 0;
+    {
+        const QSignalBlocker blocker(list);
+        delete list->takeItem(row);
+    }
+    SelectRow(list, list->count() == 0 ? -1 : row > 0 ? row - 1 : 0);
+}
+
+void TScheduleManageForm::RunExchange(TScheduleImportFormBase& exchange, const QListWidget* names)
+{
+    for (int row = 0; row < names->count(); ++row)
+        exchange.ListBox1->addItem(names->item(row)->text());
+    if (exchange.LoadPartner())
+        exchange.exec();
 }
 
 void TScheduleManageForm::showEvent(QShowEvent* event)

@@ -17,6 +17,7 @@ class QTabBar;
 class QTableWidget;
 class TBMPButton;
 class TControlEdit;
+class TScheduleImportFormBase;
 class TWorkTime;
 
 // The schedule editor "时间表编辑" of one database: its day schedules (24 hourly values in percent)
@@ -144,10 +145,12 @@ private:
     static QTableWidget* NewHoursGrid(QWidget* parent);
     void ShowDayInEditor(int index);
     void FillGridFromSchedule(const CScheduleData& schedule);
-    // Selects a list's row as the user would (its click handler runs); -1 clears the selection.
+    // Selects a list's row without running its click handler; -1 clears the selection.
     static void SelectRow(QListWidget* list, int row);
-    // After a deletion: the row before the deleted one, or the first.
-    static int RowAfterDeletion(int deletedRow, int remaining);
+    // Takes a deleted item's row out of the list and selects the row before it, or the first.
+    static void RemoveRow(QListWidget* list, int row);
+    // Runs an exchange form on the names of the list.
+    static void RunExchange(TScheduleImportFormBase& exchange, const QListWidget* names);
 
     CDbQuery* m_dataSet = nullptr;
     std::vector<std::unique_ptr<CDayScheduleData>> m_days;

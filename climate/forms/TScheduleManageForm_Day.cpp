@@ -186,11 +186,7 @@ void TScheduleManageForm::Button6Click()
     m_days.erase(m_days.begin() + row);
     m_currentDay = -1;
     m_dayChanged = false;
-    {
-        const QSignalBlocker blocker(ListBox1);
-        delete ListBox1->takeItem(row);
-    }
-    SelectRow(ListBox1, RowAfterDeletion(row, ListBox1->count()));
+    RemoveRow(ListBox1, row);
     ListBox1Click();
 }
 
@@ -198,9 +194,6 @@ void TScheduleManageForm::Button10Click()
 {
     StoreDaySchedule();
     TImportDayScheduleForm exchange(*m_dataSet, this);
-    for (int row = 0; row < ListBox1->count(); ++row)
-        exchange.ListBox1->addItem(ListBox1->item(row)->text());
-    if (exchange.LoadPartner())
-        exchange.exec();
+    RunExchange(exchange, ListBox1);
     LoadDaySchedules();
 }

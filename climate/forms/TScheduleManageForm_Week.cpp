@@ -200,11 +200,7 @@ void TScheduleManageForm::Button3Click()
     m_schedules.erase(m_schedules.begin() + row);
     m_currentSchedule = -1;
     m_scheduleChanged = false;
-    {
-        const QSignalBlocker blocker(ListBox2);
-        delete ListBox2->takeItem(row);
-    }
-    SelectRow(ListBox2, RowAfterDeletion(row, ListBox2->count()));
+    RemoveRow(ListBox2, row);
     ListBox2Click();
 }
 
@@ -212,10 +208,7 @@ void TScheduleManageForm::Button11Click()
 {
     StoreSchedule();
     TImportScheduleForm exchange(*m_dataSet, this);
-    for (int row = 0; row < ListBox2->count(); ++row)
-        exchange.ListBox1->addItem(ListBox2->item(row)->text());
-    if (exchange.LoadPartner())
-        exchange.exec();
+    RunExchange(exchange, ListBox2);
     LoadDaySchedules();
     LoadSchedules();
     SetUpStrip();
