@@ -9,6 +9,9 @@ struct CVersionControl;
 // transaction takes the step back. Columns are added with the definitions the current schema
 // declares, so that an upgraded project has the tables of a new one.
 namespace ProjectSchemaSteps {
+// The element tables that step 25 links to their room, in the order it takes them; Others, linked
+// last, is not among them.
+const QStringList& RoomElementTables();
 // The 17 construction kinds: each names its element table, its library copy "<kind>_Lib" and the
 // construction-name column and default value "<kind>Name".
 const QStringList& ConstructionKinds();

@@ -18,27 +18,6 @@ struct SParentLink
     QStringList Dropped;
 };
 
-const QStringList RoomElements{"BasementWall",
-                               "Ceiling",
-                               "ElectricEquipment",
-                               "BlindStorey",
-                               "ElectronicEquipment",
-                               "Evaporating",
-                               "Floor",
-                               "Food",
-                               "GapWall",
-                               "GlassCurtainWall",
-                               "GlassRoof",
-                               "Ground",
-                               "HeatingEquipment",
-                               "Infiltration",
-                               "InsideWall",
-                               "Lighting",
-                               "OutsideWall",
-                               "People",
-                               "ProjectionFloor",
-                               "Roof"};
-
 QList<SParentLink> ParentLinks()
 {
     const QStringList owners{"BuildingName", "StoreyName", "RoomName"};
@@ -57,7 +36,7 @@ QList<SParentLink> ParentLinks()
          {"BuildingName", "StoreyName"}},
         {"Storey", "Building", "Building.Name = Storey.BuildingName", {"BuildingName"}},
     };
-    for (const QString& element : RoomElements)
+    for (const QString& element : ProjectSchemaSteps::RoomElementTables())
         links.append({element, "Room", sameRoom("Room", element), owners});
     const QList<std::pair<QString, QString>> openings{{"SkyWindow", "Roof"},
                                                       {"OutsideWindow", "OutsideWall"},
@@ -104,6 +83,31 @@ void UseNameToId(CDbQuery& query, const QString& table, const QString& column, c
 } // namespace
 
 namespace ProjectSchemaSteps {
+const QStringList& RoomElementTables()
+{
+    static const QStringList tables{"BasementWall",
+                                    "Ceiling",
+                                    "ElectricEquipment",
+                                    "BlindStorey",
+                                    "ElectronicEquipment",
+                                    "Evaporating",
+                                    "Floor",
+                                    "Food",
+                                    "GapWall",
+                                    "GlassCurtainWall",
+                                    "GlassRoof",
+                                    "Ground",
+                                    "HeatingEquipment",
+                                    "Infiltration",
+                                    "InsideWall",
+                                    "Lighting",
+                                    "OutsideWall",
+                                    "People",
+                                    "ProjectionFloor",
+                                    "Roof"};
+    return tables;
+}
+
 const QStringList& ConstructionKinds()
 {
     static const QStringList kinds{

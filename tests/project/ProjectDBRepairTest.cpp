@@ -100,6 +100,7 @@ TEST_F(ProjectDBRepairTest, FindingsAreRepairedAndReported)
              .arg(m_wall->GetElementId()));
     // Reloading the tree destroys the nodes: keep what the checks below need.
     const int roomNode = m_room->NodeId();
+    const int roomId = m_room->GetElementId();
     const int secondNode = second->NodeId();
     const int wallId = m_wall->GetElementId();
     const int lostId = lost->GetElementId();
@@ -137,9 +138,11 @@ TEST_F(ProjectDBRepairTest, FindingsAreRepairedAndReported)
               3);
     EXPECT_TRUE(Has(log, QStringLiteral("节点 %1 改为指向元素 %2").arg(secondNode).arg(ids[1])));
 
-    // The lost wall is written again under its caption; both walls take the default construction.
-    EXPECT_EQ(Column(QStringLiteral("select Name from OutsideWall where ID = %1").arg(lostId)),
-              QStringList{lostCaption});
+    // The lost wall is written again under its caption, in its room; both walls take the default
+    // construction.
+    EXPECT_EQ(
+        Column(QStringLiteral("select Name || '@' || parent_id from OutsideWall where ID = %1").arg(lostId)),
+        QStringList{lostCaption + '@' + QString::number(roomId)});
     EXPECT_EQ(Column(QStringLiteral(
                          "select material_id || ':' || OutsideWallName from OutsideWall where ID in (%1,%2)")
                          .arg(wallId)

@@ -56,27 +56,7 @@ private:
 
 const QStringList BuildingStoreyRoom{"Building", "Storey", "Room"};
 
-const QStringList RoomElements{"BasementWall",
-                               "Ceiling",
-                               "ElectricEquipment",
-                               "BlindStorey",
-                               "ElectronicEquipment",
-                               "Evaporating",
-                               "Floor",
-                               "Food",
-                               "GapWall",
-                               "GlassCurtainWall",
-                               "GlassRoof",
-                               "Ground",
-                               "HeatingEquipment",
-                               "Infiltration",
-                               "InsideWall",
-                               "Lighting",
-                               "OutsideWall",
-                               "People",
-                               "ProjectionFloor",
-                               "Roof",
-                               "Others"};
+const QStringList RoomElements = ProjectSchemaSteps::RoomElementTables() + QStringList{"Others"};
 
 const QList<std::pair<QString, QString>> Openings{{"SkyWindow", "Roof"},
                                                   {"OutsideWindow", "OutsideWall"},
@@ -192,6 +172,13 @@ void UndoTreeConversion(CUndo& undo)
     undo.Exec({"update OutputOption set OutputOptionName = ? where ID = 310", {QStringLiteral("逐时负荷")}});
 }
 
+// Step 46, alike in both databases.
+void UndoChemistryOptionsAndWindowFactors(CUndo& undo)
+{
+    undo.DeleteOptions(645, 652);
+    undo.DropColumns("OutsideWindow_Lib", {"Inside_Sunshade", "Outside_Sunshade", "Glass_Revise"});
+}
+
 using UndoStep = std::function<void(CUndo&)>;
 
 // The project steps in chain order, each with the first stored version that enters it.
@@ -284,11 +271,7 @@ const QList<std::pair<int, UndoStep>>& ProjectUndoSteps()
                                     "Chemistry_Heat_Value", "Chemistry_Moisure_Gain", "Chemistry_Time"});
              u.DropColumns("RoomOccupation", {"Fan_Time", "Chemistry_Time", "Maintenance_Time"});
          }},
-        {46,
-         [](CUndo& u) {
-             u.DeleteOptions(645, 652);
-             u.DropColumns("OutsideWindow_Lib", {"Inside_Sunshade", "Outside_Sunshade", "Glass_Revise"});
-         }},
+        {46, UndoChemistryOptionsAndWindowFactors},
         {47,
          [](CUndo& u) {
              u.DeleteOptions(653, 654);
@@ -352,11 +335,7 @@ const QList<std::pair<int, UndoStep>>& SystemUndoSteps()
              u.DropColumns("RoomOccupation", {"Fan_Time", "Chemistry_Time", "Maintenance_Time"});
              u.DeleteDefaults({60, 61});
          }},
-        {46,
-         [](CUndo& u) {
-             u.DeleteOptions(645, 652);
-             u.DropColumns("OutsideWindow_Lib", {"Inside_Sunshade", "Outside_Sunshade", "Glass_Revise"});
-         }},
+        {46, UndoChemistryOptionsAndWindowFactors},
         {47,
          [](CUndo& u) {
              u.DeleteOptions(653, 653);

@@ -107,20 +107,29 @@ TEST_F(SystemSchemaStepsTest, StandardSchedulesAreInstalledOnceWithTheirDays)
 
 // A record of the newer weather library takes the hourly-data name and ground temperatures of the
 // older record whose city begins with its own city's first two characters (a shorter city name is
-// matched whole); a record without such a match keeps its own.
-TEST_F(SystemSchemaStepsTest, NewerWeatherTakesOverTheOlderLibraryByCity)
+// matched whole), and the hourly data of the first older record with hourly data whose province
+// begins with its own; a record without such a match keeps its own, and an empty province matches
+// none.
+TEST_F(SystemSchemaStepsTest, NewerWeatherTakesOverTheOlderLibraryByCityAndProvince)
 {
     OpenAt(45);
     Exec("insert into WeatherData (ID,Lib_name,Area,City,RIZARIR_WeatherName,GroundTemperature_1,"
-         "GroundTemperature_12) values (900,'GBJ19-87','北京','北京','BJ-87',1.5,2.5),"
-         "(901,'GBJ19-87','西藏','拉','LS-87',3.5,4.5)");
-    Exec("insert into WeatherData (ID,Lib_name,Area,City,RIZARIR_WeatherName) values "
-         "(950,'GB50736-2012','北京','北京朝阳','own'),(951,'GB50736-2012','西藏','拉','own'),"
-         "(952,'GB50736-2012','天津','天津','own')");
+         "GroundTemperature_12,RIZARIR_WeatherData) values "
+         "(900,'GBJ19-87','北京','北京','BJ-87',1.5,2.5,null),"
+         "(901,'GBJ19-87','西藏','拉','LS-87',3.5,4.5,null),"
+         "(902,'GBJ19-87','广西壮族','南宁','NN-87',5.5,6.5,null),"
+         "(903,'GBJ19-87','广西壮族自治区','南宁','NN-87b',7.5,8.5,'NN-hourly')");
+    Exec("insert into WeatherData (ID,Lib_name,Area,City,RIZARIR_WeatherName,RIZARIR_WeatherData) values "
+         "(950,'GB50736-2012','北京','北京朝阳','own',null),(951,'GB50736-2012','西藏','拉','own',null),"
+         "(952,'GB50736-2012','天津','天津','own',null),(953,'GB50736-2012','广西','南宁','own','own-953'),"
+         "(954,'GB50736-2012','','南宁','own','own-954')");
     EXPECT_EQ(Upgrade(), -1);
-    // Step 46 then gives every newer record the ground temperatures of the first older one.
+    // Step 46 then gives every newer record the ground temperatures of the first older one; step 53
+    // keeps hourly data only where an older record of the same city has some.
     EXPECT_EQ(
         Scalar("select group_concat(ID || ':' || RIZARIR_WeatherName || ':' || GroundTemperature_1 || ':' || "
-               "GroundTemperature_12, ' ') from WeatherData where ID >= 950"),
-        "950:BJ-87:1.5:2.5 951:LS-87:1.5:2.5 952:own:1.5:2.5");
+               "GroundTemperature_12 || ':' || ifnull(RIZARIR_WeatherData, '-'), ' ') from WeatherData "
+               "where ID >= 950"),
+        "950:BJ-87:1.5:2.5:- 951:LS-87:1.5:2.5:- 952:own:1.5:2.5:- 953:NN-87:1.5:2.5:NN-hourly "
+        "954:NN-87:1.5:2.5:own-954");
 }
