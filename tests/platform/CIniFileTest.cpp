@@ -56,3 +56,55 @@ INSTANTIATE_TEST_SUITE_P(Encodings, CIniFileTest, ::testing::Values(false, true)
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return info.param ? "Gbk" : "Utf8";
                          });
+
+TEST_P(CIniFileTest, ListsTheSectionsInFileOrder)
+{
+    QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("[GENERAL]\r\nOther=1\r\n[setting]\r\n");
+    file.close();
+    EXPECT_EQ(CIniFile(Path()).SectionNames(), (QStringList{"General", QStringLiteral("报表"), "setting"}));
+    EXPECT_TRUE(CIniFile(m_dir.filePath("absent.ini")).SectionNames().isEmpty());
+}
+
+TEST_P(CIniFileTest, WritesOneValueAndKeepsEveryOtherLineAndTheEncoding)
+{
+    QFile before(Path());
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray original = before.readAll();
+    before.close();
+
+    const CIniFile ini(Path());
+    ASSERT_TRUE(ini.WriteString("GENERAL", "language", QStringLiteral("英文")));
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("报表"), "Footer", QStringLiteral("页脚")));
+    ASSERT_TRUE(ini.WriteString("setting", "default", "en"));
+
+    QFile after(Path());
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    const QByteArray bytes = after.readAll();
+    const QString expected = QStringLiteral("; 报表设置\r\n"
+                                            "[General]\r\n"
+                                            "Language=英文\r\n"
+                                            "Data=System\\SysData.dat\r\n"
+                                            "[报表]\r\n"
+                                            ";Title=注释\r\n"
+                                            "Title=负荷计算书\r\n"
+                                            "Formula=a=b+c\r\n"
+                                            "Footer=页脚\r\n"
+                                            "[setting]\r\n"
+                                            "default=en\r\n");
+    EXPECT_EQ(bytes, GetParam() ? CGbkCodec::ToGbk(expected) : expected.toUtf8());
+    EXPECT_NE(bytes, original);
+    EXPECT_EQ(ini.ReadString("General", "Language"), QStringLiteral("英文"));
+}
+
+TEST(CIniFileWrite, CreatesAMissingFileAndRefusesAnUnwritableFolder)
+{
+    QTemporaryDir dir;
+    const CIniFile ini(dir.filePath("new.ini"));
+    ASSERT_TRUE(ini.WriteString("setting", "default", "cn"));
+    QFile file(ini.Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[setting]\ndefault=cn\n"));
+    EXPECT_FALSE(CIniFile(dir.filePath("missing/folder/new.ini")).WriteString("setting", "default", "cn"));
+}
