@@ -5,14 +5,17 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QWidget>
 
 void CLgFormAttacher::Install()
 {
+    static QPointer<CLgFormAttacher> installed;
     QCoreApplication* application = QCoreApplication::instance();
-    if (!application || application->findChild<CLgFormAttacher*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!application || installed)
         return;
-    application->installEventFilter(new CLgFormAttacher(application));
+    installed = new CLgFormAttacher(application);
+    application->installEventFilter(installed);
 }
 
 bool CLgFormAttacher::eventFilter(QObject* watched, QEvent* event)
