@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <memory>
 
 class CCalculate_Manager;
@@ -86,6 +87,9 @@ private:
     static bool CoolingDesignType();
     // The main line of the progress window, when there is one.
     static void Progress(const QString& text);
+    // Whether the options 68 to 78 of the envelope table's eleven columns are ticked.
+    static constexpr int kEnvelopeColumns = 11;
+    std::array<bool, kEnvelopeColumns> EnvelopeColumns();
     // Cell writers that mark the envelope field used.
     void EnvelopeCell(CQORReport& report, int row, int column, const QString& text, bool declare);
     void EnvelopeValue(CQORReport& report, int row, int column, double value, bool declare);

@@ -16,7 +16,6 @@
 
 namespace {
 constexpr const char* kRealFormat = "%.2f";
-constexpr int kFirstColumnOption = 68;
 const char* const kEnvelopeFields[] = {"EncloseName", "Name", "Deta", "K",  "Beta",      "v",
                                        "Kesi",        "vn",   "Kesin", "D", "ChuanReZhu"};
 constexpr int kSeenListCount = 17;
@@ -97,6 +96,15 @@ bool ReadFormulaLines(const QString& path, QStringList& lines)
 }
 } // namespace
 
+std::array<bool, CCalculationBook::kEnvelopeColumns> CCalculationBook::EnvelopeColumns()
+{
+    constexpr int firstOption = 68;
+    std::array<bool, kEnvelopeColumns> ticked{};
+    for (int c = 0; c < kEnvelopeColumns; ++c)
+        ticked[static_cast<size_t>(c)] = m_options.IsOutput(firstOption + c);
+    return ticked;
+}
+
 void CCalculationBook::EnvelopeCell(CQORReport& report, int row, int column, const QString& text, bool declare)
 {
     report.SetReportCell(row, column, text);
@@ -114,9 +122,7 @@ void CCalculationBook::AddEnvelopeRows(const QString& kindText, const CLIB_Layer
                                        CQORReport& report)
 {
     const bool cooling = CoolingDesignType();
-    std::array<bool, 11> ticked{};
-    for (int c = 0; c < 11; ++c)
-        ticked[static_cast<size_t>(c)] = m_options.IsOutput(kFirstColumnOption + c);
+    const std::array<bool, kEnvelopeColumns> ticked = EnvelopeColumns();
     for (int season = cooling ? 0 : 1, row = EncloseRowCounter; season < 2; ++season, ++row) {
         const bool summer = season == 0;
         const double k = summer ? record.K_S : record.K_W;
@@ -144,9 +150,7 @@ void CCalculationBook::AddGlazingRows(const QString& kindText, const QString& na
                                       CQORReport& report)
 {
     const bool cooling = CoolingDesignType();
-    std::array<bool, 11> ticked{};
-    for (int c = 0; c < 11; ++c)
-        ticked[static_cast<size_t>(c)] = m_options.IsOutput(kFirstColumnOption + c);
+    const std::array<bool, kEnvelopeColumns> ticked = EnvelopeColumns();
     const bool dashes = ticked[2] || ticked[4] || ticked[5] || ticked[6] || ticked[7] || ticked[8] || ticked[9];
     for (int season = cooling ? 0 : 1, row = EncloseRowCounter; season < 2; ++season, ++row) {
         const bool summer = season == 0;
@@ -172,9 +176,7 @@ void CCalculationBook::AddGroundRows(const QString& kindText, const QString& nam
                                      double winterK, const double* d, CQORReport& report)
 {
     const bool cooling = CoolingDesignType();
-    std::array<bool, 11> ticked{};
-    for (int c = 0; c < 11; ++c)
-        ticked[static_cast<size_t>(c)] = m_options.IsOutput(kFirstColumnOption + c);
+    const std::array<bool, kEnvelopeColumns> ticked = EnvelopeColumns();
     // Ground slabs have no values in columns 4 to 9, basement walls none in 4 to 8 but their D.
     const int lastDash = d ? 8 : 9;
     bool dashes = false;
@@ -258,26 +260,26 @@ CQORReport* CCalculationBook::BuildEnvelopeSection()
         }
     };
 
+    // A wall's doors and then its windows follow the wall.
+    auto printWalls = [&](const auto& walls, const SEnvelopeKind& wallKind, const SEnvelopeKind& doorKind,
+                          const SEnvelopeKind& windowKind) {
+        for (const auto& wall : walls) {
+            print(*wall->Wall, wallKind);
+            for (const auto& door : wall->Doors)
+                print(*door, doorKind);
+            for (const auto& window : wall->Windows)
+                print(*window, windowKind);
+        }
+    };
+
     for (const auto& building : m_manager.Buildings()) {
         m_manager.ComputeElementArea(building->Entry);
         for (const auto& storey : building->Storeys) {
             m_manager.ComputeElementArea(storey->Entry);
             for (const auto& room : storey->Rooms) {
                 m_manager.ComputeElementArea(room->Entry);
-                for (const auto& wall : room->OutsideWalls) {
-                    print(*wall->Wall, kOutsideWall);
-                    for (const auto& door : wall->Doors)
-                        print(*door, kOutsideDoor);
-                    for (const auto& window : wall->Windows)
-                        print(*window, kOutsideWindow);
-                }
-                for (const auto& wall : room->InsideWalls) {
-                    print(*wall->Wall, kInsideWall);
-                    for (const auto& door : wall->Doors)
-                        print(*door, kInsideDoor);
-                    for (const auto& window : wall->Windows)
-                        print(*window, kInsideWindow);
-                }
+                printWalls(room->OutsideWalls, kOutsideWall, kOutsideDoor, kOutsideWindow);
+                printWalls(room->InsideWalls, kInsideWall, kInsideDoor, kInsideWindow);
                 for (const auto& roof : room->Roofs) {
                     print(*roof->Roof, kRoof);
                     for (const auto& window : roof->SkyWindows)

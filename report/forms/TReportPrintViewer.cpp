@@ -47,6 +47,12 @@ void TReportPrintViewer::ZoomBy(double factor)
     UpdateExtent();
 }
 
+void TReportPrintViewer::SetZoomPercent(int percent)
+{
+    m_zoom = qBound(0.5, percent / 100.0 * logicalDpiX() / 25.4, 20.0);
+    UpdateExtent();
+}
+
 // A zoomed page larger than the window makes the viewer larger, so the scroll area around it scrolls.
 void TReportPrintViewer::UpdateExtent()
 {

@@ -24,6 +24,9 @@ public:
     // Zoom 0 fits the whole page into the window; otherwise display pixels per millimetre.
     void ZoomToFit();
     void ZoomBy(double factor);
+    // Zoom as a percentage of the page's natural size on this screen (100: a millimetre of paper is
+    // a millimetre of screen).
+    void SetZoomPercent(int percent);
     double Zoom() const { return m_zoom; }
     // Every page on the printer, each on its own paper and orientation. False when the printer
     // cannot be started.

@@ -1,4 +1,5 @@
 #pragma once
+#include "calc/CCalMsgOutput.h"
 #include "climate/CLIB_WeatherParameter.h"
 #include "report/COutputParams.h"
 #include "tests/calc/CalcFixture.h"
@@ -10,6 +11,22 @@
 class CCalculate_Manager;
 class CCalculationBook;
 class CQORReport;
+
+// The form of a progress window whose stop button is pressed when a line appears.
+class StopAtLine : public FakeMsgOutputForm
+{
+public:
+    StopAtLine(SFormRecord& record, const QString& line) : FakeMsgOutputForm(record), m_line(line) {}
+    void SetMainLine(const QString& text) override
+    {
+        FakeMsgOutputForm::SetMainLine(text);
+        if (text == m_line)
+            CCalMsgOutput::Current().Stop();
+    }
+
+private:
+    QString m_line;
+};
 
 // A blank project with what the calculation book reads: the project parameters (design type 3),
 // the project weather, the output options, the calculation host and the progress window's fake.

@@ -67,22 +67,6 @@ protected:
     }
     QString EnvelopeRows() { return Rows(*Section(QStringLiteral("围护结构参数"))); }
 };
-
-// The form of a progress window whose stop button is pressed when a line appears.
-class StopAtLine : public FakeMsgOutputForm
-{
-public:
-    StopAtLine(SFormRecord& record, const QString& line) : FakeMsgOutputForm(record), m_line(line) {}
-    void SetMainLine(const QString& text) override
-    {
-        FakeMsgOutputForm::SetMainLine(text);
-        if (text == m_line)
-            CCalMsgOutput::Current().Stop();
-    }
-
-private:
-    QString m_line;
-};
 } // namespace
 
 TEST_F(CalculationBookTest, SectionsAreNumberedOverThoseTickedAndTheFirstStartsAPage)

@@ -54,21 +54,6 @@ public:
     QList<int> Sections;
 };
 
-class StopAtLine : public FakeMsgOutputForm
-{
-public:
-    StopAtLine(SFormRecord& record, const QString& line) : FakeMsgOutputForm(record), m_line(line) {}
-    void SetMainLine(const QString& text) override
-    {
-        FakeMsgOutputForm::SetMainLine(text);
-        if (text == m_line)
-            CCalMsgOutput::Current().Stop();
-    }
-
-private:
-    QString m_line;
-};
-
 class OutputRunTest : public BookFixture
 {
 protected:
