@@ -72,6 +72,11 @@ public:
     // hourly table (FormatHourlyResultTable) to the lines, also after a failed or stopped run; any
     // other design type appends nothing.
     void WriteHourlyResultTable(CTreeItem* item, QStringList& lines);
+    // One room of an operating scheme: the structure of the room's item alone, replacing the one
+    // held before so that it never grows, calculated room by room as the driver does; unless the
+    // room failed or the run was stopped, the result of the room with target's id and kind moves
+    // to target. Messages and the gauge are the caller's.
+    void CalculateSchemeRoom(CTreeItem* item, CCalculate_Room& target);
 
     // The loads of one room into its result record, through the installed room engine.
     bool CalculateRoomLoads(CCalculate_Room& room, const CElementDetailCallback& detail);
@@ -347,6 +352,9 @@ private:
     // receives that node's entry as placed in the structure, null when it is no element or was
     // left out.
     int BuildStructureToNode(CTreeItem* item, const CBaseData*& entry);
+    // The item's ancestors and enabled subtree placed with a fresh cursor; the kind as
+    // BuildCalcStructure returns it.
+    int PlaceItemAndAncestors(CTreeItem* item, int& roomCount);
     void ClearCursor();
     // Makes the storey current with its elevation, as the program places it.
     void EnterStorey(CCalculate_Storey& storey);

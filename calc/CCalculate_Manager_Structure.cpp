@@ -54,17 +54,21 @@ std::vector<std::unique_ptr<CBaseData>> CCalculate_Manager::CollectAncestorEntri
 int CCalculate_Manager::BuildCalcStructure(CTreeItem* item)
 {
     ShowStructureMessage();
-    ClearCursor();
-    int kind = -1;
     int rooms = 0;
-    for (std::unique_ptr<CBaseData>& entry : CollectAncestorEntries(item, kind))
-        AddNode(std::move(entry), rooms);
-    for (int i = 0; item && i < item->Count(); ++i)
-        AddSubtree(item->Item(i), rooms);
-    if (kind < 1)
-        kind = 0;
+    const int kind = PlaceItemAndAncestors(item, rooms);
     SetGaugeMaximum(rooms);
     return kind;
+}
+
+int CCalculate_Manager::PlaceItemAndAncestors(CTreeItem* item, int& roomCount)
+{
+    ClearCursor();
+    int kind = -1;
+    for (std::unique_ptr<CBaseData>& entry : CollectAncestorEntries(item, kind))
+        AddNode(std::move(entry), roomCount);
+    for (int i = 0; item && i < item->Count(); ++i)
+        AddSubtree(item->Item(i), roomCount);
+    return kind < 1 ? 0 : kind;
 }
 
 void CCalculate_Manager::BuildCalcStructureFrom(CTreeItem* item)

@@ -13,8 +13,8 @@ public:
 
     virtual ~CRunTimeSchemeSourceBase() = default;
 
-    // Days x Hours flags, day-major (day d, hour h at d * 24 + h; 1 on, 0 off), of the first
-    // scheme that lists the room's tree node id; null when the scheme mode is off, no scheme
-    // exists or none lists the room.
+    // Days x Hours flags, day-major (day d, hour h at d * 24 + h; 1 on, 0 off), of the current
+    // scheme when it lists the room's tree node id, else of the first scheme that does; null when
+    // the scheme mode is off, no scheme exists or none lists the room.
     virtual const unsigned char* SchemeFlagsOfRoom(int roomNodeId) const = 0;
 };

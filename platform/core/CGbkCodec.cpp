@@ -1,6 +1,10 @@
 #include "platform/core/CGbkCodec.h"
 
+#include "platform/core/Exception.h"
+
+#include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QStringDecoder>
 #include <QTextCodec>
 
@@ -43,4 +47,14 @@ bool CGbkCodec::ReadTextFile(const QString& path, QString& text)
         return false;
     text = DecodeUtf8OrGbk(file.readAll());
     return true;
+}
+
+void CGbkCodec::WriteLines(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += ToGbk(line) + "\r\n";
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw Exception(QStringLiteral("文件%1无法写入").arg(QDir::toNativeSeparators(path)));
 }
