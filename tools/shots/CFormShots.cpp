@@ -6,6 +6,7 @@ FormShotList AllFormShots()
     AddMainWindowFormShots(shots);
     AddBookFormShots(shots);
     AddBulkFormShots(shots);
+    AddCadFormShots(shots);
     AddScheduleFormShots(shots);
     return shots;
 }

@@ -26,5 +26,6 @@ FormShotList AllFormShots();
 
 void AddMainWindowFormShots(FormShotList& shots);
 void AddBulkFormShots(FormShotList& shots);
+void AddCadFormShots(FormShotList& shots);
 void AddScheduleFormShots(FormShotList& shots);
 void AddBookFormShots(FormShotList& shots);
