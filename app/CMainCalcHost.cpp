@@ -22,6 +22,23 @@ bool CMainCalcHost::SchemeContainsId(int nodeId) const
     return CSystemGlobalData::Exists() && CSystemGlobalData::Current().CurRunSolInfo.ContainsId(nodeId);
 }
 
+QString CMainCalcHost::SchemeName() const
+{
+    return CSystemGlobalData::Exists() ? CSystemGlobalData::Current().CurRunSolInfo.SchemeName : QString();
+}
+
+void CMainCalcHost::SetSchemeName(const QString& name)
+{
+    if (CSystemGlobalData::Exists())
+        CSystemGlobalData::Current().CurRunSolInfo.SchemeName = name;
+}
+
+void CMainCalcHost::SetSchemePlugInIndex(int index)
+{
+    if (CSystemGlobalData::Exists())
+        CSystemGlobalData::Current().CurRunSolInfo.PlugInIndex = index;
+}
+
 double CMainCalcHost::GetElevation(const CNodeData& storeyNode) const
 {
     // The calculation walks the items of the main tree, so its storeys are bound to items.

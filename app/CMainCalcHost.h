@@ -20,6 +20,9 @@ public:
 
     bool IsSchemeMode() const override;
     bool SchemeContainsId(int nodeId) const override;
+    QString SchemeName() const override;
+    void SetSchemeName(const QString& name) override;
+    void SetSchemePlugInIndex(int index) override;
     double GetElevation(const CNodeData& storeyNode) const override;
     void AddMessage(const QString& text) override;
     // Lines of the calculation carry no action.

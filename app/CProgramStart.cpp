@@ -1,6 +1,7 @@
 #include "app/CProgramStart.h"
 
 #include "app/controls/CWaitNoteWindow.h"
+#include "calc/CRunTimeMgr.h"
 #include "calc/forms/TMsgOutputForm.h"
 #include "climate/CLIB_WeatherParameter.h"
 #include "model/CElementManage.h"
@@ -28,6 +29,7 @@ CProgramStart::~CProgramStart()
     m_waitNotes.reset();
     m_global.reset();
     m_clipboard.reset();
+    m_schemes.reset();
     m_tree.reset();
     m_roomUses.reset();
     m_names.reset();
@@ -63,6 +65,7 @@ bool CProgramStart::Start(QWidget* mainWindow)
     m_names = std::make_unique<CMaterialParamNameList>();
     m_roomUses = std::make_unique<CRoomOccupationCache>();
     m_tree = std::make_unique<CTreeView2DB>();
+    m_schemes = std::make_unique<CRunTimeMgr>();
     m_clipboard = std::make_unique<CNodeClipboard>();
     m_outputParams = std::make_unique<COutputParams>();
     m_global = std::make_unique<CSystemGlobalData>();

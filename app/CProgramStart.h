@@ -7,6 +7,7 @@ class CMaterialParamNameList;
 class CNodeClipboard;
 class COutputParams;
 class CRoomOccupationCache;
+class CRunTimeMgr;
 class CSystemGlobalData;
 class CTool;
 class CToolDialogsBase;
@@ -21,8 +22,8 @@ class TDM_SysParam;
 // The program-wide objects of one run, built in the start order and destroyed in reverse:
 // the tool object (dialogs), then the system and project data modules with the element-type
 // registry, the project weather bound to the project module, the report preview window, the
-// default values, the name caches, the project tree store, the tree clipboard and the global
-// project object, and the wait window.
+// default values, the name caches, the project tree store with the operating schemes, the tree
+// clipboard and the global project object, and the wait window.
 class CProgramStart
 {
 public:
@@ -50,6 +51,7 @@ private:
     std::unique_ptr<CMaterialParamNameList> m_names;
     std::unique_ptr<CRoomOccupationCache> m_roomUses;
     std::unique_ptr<CTreeView2DB> m_tree;
+    std::unique_ptr<CRunTimeMgr> m_schemes;
     std::unique_ptr<COutputParams> m_outputParams;
     std::unique_ptr<CNodeClipboard> m_clipboard;
     std::unique_ptr<CSystemGlobalData> m_global;

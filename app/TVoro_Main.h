@@ -211,11 +211,11 @@ public:
     void LoadEnergyCheckSettings() override;
     void LoadOutputParams() override;
     void FillCurrentBuildingActions() override;
-    // Until the operating-scheme editor exists the schemes are kept as the file held them, so
-    // that saving the project writes them back instead of losing them (TVoro_Main_Project.cpp).
+    // The operating schemes are those of CRunTimeMgr (TVoro_Main_Project.cpp).
     void ClearRunSchemes() override;
     bool LoadRunSchemeFile(const QString& fileName, QString& message) override;
     void SaveRunSchemeFile(const QString& fileName) override;
+    const QList<int>* SchemeRooms(const QString& schemeName) override;
     // The name of the current check building; empty when none is set or found.
     QString GetCurrentBuildingName() const;
 
@@ -311,8 +311,6 @@ private:
     TCustomHint* m_customHint = nullptr;   // CustomHint
     QLabel* m_statusPanels[6] = {};
     QStringList m_commandLine;
-    // The operating-scheme file of the open project as read; null when it had none.
-    QByteArray m_runSchemes;
     // The energy-check settings of the open project (tbl_registry).
     int m_curBuildingId = -1;
     int m_stdTypeIndex = 0;

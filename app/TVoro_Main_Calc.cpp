@@ -9,6 +9,7 @@
 #include "calc/CCalResultBuffer.h"
 #include "calc/CCalculate_Manager.h"
 #include "calc/CNodeDataBuffer.h"
+#include "calc/forms/TLoadCalculationForm.h"
 #include "model/CMaterialParamNameList.h"
 #include "model/CProjectData.h"
 #include "model/CTreeItem.h"
@@ -18,16 +19,15 @@
 #include "platform/core/CWaitCursor.h"
 #include "platform/core/Exception.h"
 #include "project/CSystemGlobalData.h"
-
 #include "report/COutputParams.h"
 #include "report/forms/TOutputParamSet.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QListView>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSettings>
 
 namespace {
@@ -44,18 +44,6 @@ QString LoadHeader()
     const bool engineering = CProjectData::Current().Unit != 0;
     return QStringLiteral("====================%1====================")
         .arg(engineering ? QStringLiteral("工程单位制[kcal/h]") : QStringLiteral("国际单位制[W]"));
-}
-
-// The lines as a GBK text with CR LF after each line, replacing the file; written aside first,
-// so that a failure leaves no half-written file.
-void SaveLines(const QString& path, const QStringList& lines)
-{
-    QSaveFile file(path);
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += CGbkCodec::ToGbk(line) + "\r\n";
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw Exception(QStringLiteral("文件%1无法写入").arg(QDir::toNativeSeparators(path)));
 }
 
 // The folder of the condition-analysis program, as its installer records it: the user's settings
@@ -163,7 +151,7 @@ void TVoro_Main::testoutputClick()
         CSysOutputManage::UpdateScope suspended(output);
         QStringList lines;
         manager.WriteHourlyResultTable(item, lines);
-        SaveLines(path, lines);
+        CGbkCodec::WriteLines(path, lines);
         OpenWithShell(path);
     }
     ShowElementEditor(item);
@@ -174,7 +162,14 @@ void TVoro_Main::act_LoadCalculationExecuteExecute()
     if (GlobalDesignType() != kDailyACDesignType)
         return;
     CommitCurrentEditor();
-    NotAvailable(QStringLiteral("运行方案"));
+    // The scheme mode lasts exactly as long as the dialog, also when an exception leaves it.
+    struct SSchemeMode
+    {
+        SSchemeMode() { CSystemGlobalData::Current().CurRunSolInfo.Mode = 1; }
+        ~SSchemeMode() { CSystemGlobalData::Current().CurRunSolInfo.Mode = 0; }
+    } schemeMode;
+    TLoadCalculationForm form(this);
+    form.exec();
 }
 
 void TVoro_Main::act_HeatReportExecute()

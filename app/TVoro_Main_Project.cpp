@@ -1,10 +1,11 @@
 // The project commands of the main window: open, save, save as, close, the project summary and
-// the exchange file; the operating-scheme file kept across saves.
+// the exchange file; the operating schemes loaded and saved with the project.
 #include "app/TOpenProject.h"
 #include "app/TProjectSurveyForm.h"
 #include "app/TVoro_Main.h"
 #include "app/controls/ModalResult.h"
 #include "cad/model/CCADInfo.h"
+#include "calc/CRunTimeMgr.h"
 #include "model/CTreeView2DB.h"
 #include "platform/core/CTool.h"
 #include "platform/core/Exception.h"
@@ -14,10 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 void TVoro_Main::Action_OpenProjectExecute()
 {
@@ -101,29 +99,27 @@ void TVoro_Main::Action_XMLExecute()
 
 void TVoro_Main::ClearRunSchemes()
 {
-    m_runSchemes = QByteArray();
+    if (CRunTimeMgr::Exists())
+        CRunTimeMgr::Current().Clear();
 }
 
-bool TVoro_Main::LoadRunSchemeFile(const QString& fileName, QString& message)
+bool TVoro_Main::LoadRunSchemeFile(const QString& fileName, QString&)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        message = QStringLiteral("无法读取运行方案文件“%1”：%2")
-                      .arg(QDir::toNativeSeparators(fileName), file.errorString());
-        return false;
-    }
-    m_runSchemes = file.readAll();
-    if (m_runSchemes.isNull())
-        m_runSchemes = QByteArray("");
-    return true;
+    // The reader tells the user itself why a file was refused.
+    return !CRunTimeMgr::Exists() || CRunTimeMgr::Current().LoadSchemeFile(fileName);
 }
 
 void TVoro_Main::SaveRunSchemeFile(const QString& fileName)
 {
-    if (m_runSchemes.isNull())
+    // A project that never had a scheme gets no file; one whose schemes were all deleted keeps an
+    // empty one.
+    if (!CRunTimeMgr::Exists() || (CRunTimeMgr::Current().Count() == 0 && !QFileInfo::exists(fileName)))
         return;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(m_runSchemes) != m_runSchemes.size() || !file.commit())
-        throw Exception(QStringLiteral("无法写入运行方案文件“%1”：%2")
-                            .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    CRunTimeMgr::Current().SaveSchemeFile(fileName);
+}
+
+const QList<int>* TVoro_Main::SchemeRooms(const QString& schemeName)
+{
+    const RunTimeSys* scheme = CRunTimeMgr::Exists() ? CRunTimeMgr::Current().GetScheme(schemeName) : nullptr;
+    return scheme ? &scheme->RoomIds : nullptr;
 }
