@@ -44,6 +44,7 @@ TReport::TReport(QWidget* owner) : QDialog(owner)
     btn3 = ZoomButton(QStringLiteral("btn3"), 100);
     edt1 = new QLineEdit;
     edt1->setObjectName(QStringLiteral("edt1"));
+    edt1->setMinimumWidth(120);
     edt2 = new QLineEdit;
     edt2->setObjectName(QStringLiteral("edt2"));
     edt2->setMinimumWidth(240);

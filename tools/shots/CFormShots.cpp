@@ -8,5 +8,6 @@ FormShotList AllFormShots()
     AddBulkFormShots(shots);
     AddCadFormShots(shots);
     AddScheduleFormShots(shots);
+    AddEnergyFormShots(shots);
     return shots;
 }

@@ -28,4 +28,5 @@ void AddMainWindowFormShots(FormShotList& shots);
 void AddBulkFormShots(FormShotList& shots);
 void AddCadFormShots(FormShotList& shots);
 void AddScheduleFormShots(FormShotList& shots);
+void AddEnergyFormShots(FormShotList& shots);
 void AddBookFormShots(FormShotList& shots);
