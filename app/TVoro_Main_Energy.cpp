@@ -59,42 +59,35 @@ bool RequireCheckBuilding(const QString& name)
     CTool::Current().ShowMessageBox(QStringLiteral("警告"), QStringLiteral("请先设定当前计算建筑"), 6, 0);
     return false;
 }
+
+// The check dialog for the current check building, shown modally, or the warning without one.
+template <typename Dialog> void OpenCheck(const QString& buildingName)
+{
+    if (!RequireCheckBuilding(buildingName))
+        return;
+    Dialog dialog(nullptr, buildingName);
+    dialog.exec();
+}
 } // namespace
 
 void TVoro_Main::act_FigureParamExecute()
 {
-    const QString name = GetCurrentBuildingName();
-    if (!RequireCheckBuilding(name))
-        return;
-    TFigureParamSet dialog(nullptr, name);
-    dialog.exec();
+    OpenCheck<TFigureParamSet>(GetCurrentBuildingName());
 }
 
 void TVoro_Main::act_WindowWallCoffExecute()
 {
-    const QString name = GetCurrentBuildingName();
-    if (!RequireCheckBuilding(name))
-        return;
-    TWinWallRatio dialog(nullptr, name);
-    dialog.exec();
+    OpenCheck<TWinWallRatio>(GetCurrentBuildingName());
 }
 
 void TVoro_Main::act_outsidewindowcoffExecute()
 {
-    const QString name = GetCurrentBuildingName();
-    if (!RequireCheckBuilding(name))
-        return;
-    TECO_OutWindow dialog(nullptr, name);
-    dialog.exec();
+    OpenCheck<TECO_OutWindow>(GetCurrentBuildingName());
 }
 
 void TVoro_Main::act_outsidewallcoffExecute()
 {
-    const QString name = GetCurrentBuildingName();
-    if (!RequireCheckBuilding(name))
-        return;
-    TECO_OutsideDoor dialog(nullptr, name);
-    dialog.exec();
+    OpenCheck<TECO_OutsideDoor>(GetCurrentBuildingName());
 }
 
 void TVoro_Main::act_outputtableExecute()

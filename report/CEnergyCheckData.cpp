@@ -125,6 +125,17 @@ std::vector<double> CEnergyCheckData::ReadStored(int buildingId, const QStringLi
     return values;
 }
 
+bool CEnergyCheckData::StartValues(int buildingId, const QStringList& columns, int count, bool force,
+                                   std::vector<double>& values)
+{
+    values.assign(count, 0.0);
+    if (force || AutoRefresh())
+        return true;
+    const std::vector<double> stored = ReadStored(buildingId, columns);
+    std::copy(stored.begin(), stored.end(), values.begin());
+    return false;
+}
+
 void CEnergyCheckData::Store(int buildingId, const QStringList& columns, const std::vector<double>& values)
 {
     QStringList assignments;

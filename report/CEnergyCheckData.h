@@ -81,6 +81,10 @@ public:
     static QStringList ColumnNames(const QString& prefix, int columns, int rows);
     // The building's stored values of the columns, in their order; zeros without the building.
     static std::vector<double> ReadStored(int buildingId, const QStringList& columns);
+    // The start of a check's values: count zeros, the stored columns written over the first of them
+    // unless the check recomputes (force, or the recompute setting). True when it recomputes.
+    static bool StartValues(int buildingId, const QStringList& columns, int count, bool force,
+                            std::vector<double>& values);
     // Writes the values (one per column) into the building's row.
     static void Store(int buildingId, const QStringList& columns, const std::vector<double>& values);
 };

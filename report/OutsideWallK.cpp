@@ -52,12 +52,9 @@ QStringList OutsideWallColumns()
 std::vector<double> ComputeOutsideWallK(const QString& name, bool force)
 {
     const int id = CEnergyCheckData::FindBuildingIdByName(name);
-    std::vector<double> values(2 * kRows, 0.0);
-    if (!force && !CEnergyCheckData::AutoRefresh()) {
-        const std::vector<double> stored = CEnergyCheckData::ReadStored(id, OutsideWallColumns());
-        std::copy(stored.begin(), stored.end(), values.begin());
+    std::vector<double> values;
+    if (!CEnergyCheckData::StartValues(id, OutsideWallColumns(), 2 * kRows, force, values))
         return values;
-    }
     CCalculate_MaterialManager materials;
     const QSet<int> perimeter = PerimeterRooms(id);
     double areaK[kRows] = {};

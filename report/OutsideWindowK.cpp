@@ -28,12 +28,9 @@ QStringList OutsideWindowColumns()
 std::vector<double> ComputeOutsideWindowK(const QString& name, bool force)
 {
     const int id = CEnergyCheckData::FindBuildingIdByName(name);
-    std::vector<double> values(4 * kRows, 0.0);
-    if (!force && !CEnergyCheckData::AutoRefresh()) {
-        const std::vector<double> stored = CEnergyCheckData::ReadStored(id, OutsideWindowColumns());
-        std::copy(stored.begin(), stored.end(), values.begin());
+    std::vector<double> values;
+    if (!CEnergyCheckData::StartValues(id, OutsideWindowColumns(), 4 * kRows, force, values))
         return values;
-    }
     CCalculate_MaterialManager materials;
     SWeighted rows[kRows];
     for (const SEnvelopeSource* source :

@@ -34,8 +34,8 @@ QStringList WindowWallColumns()
 std::vector<double> ComputeWindowWallRatio(const QString& name, bool force)
 {
     const int id = CEnergyCheckData::FindBuildingIdByName(name);
-    std::vector<double> values(4 * kRows, 0.0);
-    if (force || CEnergyCheckData::AutoRefresh()) {
+    std::vector<double> values;
+    if (CEnergyCheckData::StartValues(id, WindowWallColumns(), 4 * kRows, force, values)) {
         for (const SEnvelopeSource* source : {&EnvelopeSource::OutsideWindow, &EnvelopeSource::OutsideDoor,
                                               &EnvelopeSource::GlassCurtainWall})
             AddByOrientation(values, 0, *source, id);
@@ -50,9 +50,6 @@ std::vector<double> ComputeWindowWallRatio(const QString& name, bool force)
         for (int column = 0; column < 2; ++column)
             for (int row = 0; row < kAllWalls; ++row)
                 values[column * kRows + kAllWalls] += values[column * kRows + row];
-    } else {
-        const std::vector<double> stored = CEnergyCheckData::ReadStored(id, WindowWallColumns());
-        std::copy(stored.begin(), stored.end(), values.begin());
     }
     for (int row = 0; row < kRows; ++row)
         if (values[kRows + row] != 0)

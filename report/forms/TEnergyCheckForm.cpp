@@ -6,14 +6,12 @@
 #include "platform/core/Exception.h"
 #include "platform/ui/TApplication.h"
 #include "report/EnergyChecks.h"
-#include "report/forms/EnergyCheckInput.h"
+#include "report/forms/EnergyCheckDialogs.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TEnergyCheckForm::TEnergyCheckForm(QWidget* owner, const QString& buildingName, const SLayout& layout)
@@ -92,12 +90,8 @@ QString TEnergyCheckForm::RefreshedText(double value) const
 void TEnergyCheckForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    FormShow();
+    if (FirstShowCentred(*this, m_shown))
+        FormShow();
 }
 
 void TEnergyCheckForm::FormShow()

@@ -7,15 +7,13 @@
 #include "platform/core/Exception.h"
 #include "platform/ui/TApplication.h"
 #include "report/EnergyChecks.h"
-#include "report/forms/EnergyCheckInput.h"
+#include "report/forms/EnergyCheckDialogs.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -97,12 +95,8 @@ TFigureParamSet::TFigureParamSet(QWidget* owner, const QString& buildingName)
 void TFigureParamSet::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    FormShow();
+    if (FirstShowCentred(*this, m_shown))
+        FormShow();
 }
 
 void TFigureParamSet::FormShow()

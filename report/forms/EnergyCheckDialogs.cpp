@@ -1,8 +1,12 @@
-#include "report/forms/EnergyCheckInput.h"
+#include "report/forms/EnergyCheckDialogs.h"
 
 #include "app/controls/CNumberText.h"
 #include "app/controls/TControlEdit.h"
 #include "platform/core/CTool.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 
 std::optional<double> NonNegativeInput(TControlEdit* edit, const QString& valueName)
 {
@@ -14,4 +18,14 @@ std::optional<double> NonNegativeInput(TControlEdit* edit, const QString& valueN
     edit->setFocus();
     edit->selectAll();
     return std::nullopt;
+}
+
+bool FirstShowCentred(QWidget& dialog, bool& shown)
+{
+    if (shown)
+        return false;
+    shown = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.move(screen->availableGeometry().center() - dialog.rect().center());
+    return true;
 }
