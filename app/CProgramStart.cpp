@@ -4,6 +4,8 @@
 #include "calc/CRunTimeMgr.h"
 #include "calc/forms/TMsgOutputForm.h"
 #include "climate/CLIB_WeatherParameter.h"
+#include "lang/CMultiLanguage.h"
+#include "lang/forms/CLgFormAttacher.h"
 #include "model/CElementManage.h"
 #include "model/CMaterialParamNameList.h"
 #include "model/CNodeClipboard.h"
@@ -12,6 +14,7 @@
 #include "model/TDM_Project.h"
 #include "model/TDM_SysParam.h"
 #include "model/TInitalizationManage.h"
+#include "platform/core/CProgramFolder.h"
 #include "platform/core/CTool.h"
 #include "platform/core/CToolDialogsBase.h"
 #include "platform/ui/TApplication.h"
@@ -22,6 +25,8 @@
 CProgramStart::CProgramStart(std::unique_ptr<CToolDialogsBase> dialogs)
     : m_tool(std::make_unique<CTool>(std::move(dialogs)))
 {
+    // From the program folder in use, which may be the per-user copy; before any window exists.
+    GetMultiLanguage().ReadLanguageConfig(CProgramFolder::Resolve(QStringLiteral("lg")));
 }
 
 CProgramStart::~CProgramStart()
@@ -49,6 +54,7 @@ void CProgramStart::PrepareApplication()
     // Not Qt's display name: the window system would repeat it after every caption.
     TApplication::SetTitle(QString::fromUtf8(CSystemGlobalData::ProductCaption));
     TApplication::LoadQtTranslations();
+    CLgFormAttacher::Install();
 }
 
 bool CProgramStart::Start(QWidget* mainWindow)

@@ -20,6 +20,7 @@ class TDM_Project;
 class TDM_SysParam;
 
 // The program-wide objects of one run, built in the start order and destroyed in reverse:
+// the interface language of lg/config.ini is read first;
 // the tool object (dialogs), then the system and project data modules with the element-type
 // registry, the project weather bound to the project module, the report preview window, the
 // default values, the name caches, the project tree store with the operating schemes, the tree
@@ -32,8 +33,8 @@ public:
     CProgramStart(const CProgramStart&) = delete;
     CProgramStart& operator=(const CProgramStart&) = delete;
 
-    // Names the running application and gives it the program's title and Qt's Chinese texts;
-    // called before any window is made.
+    // Names the running application and gives it the program's title, Qt's Chinese texts and
+    // the translation of every window; called before any window is made.
     static void PrepareApplication();
 
     // Opens and updates the system databases. False when the program must end; the user has

@@ -154,10 +154,7 @@ QAction* TVoro_Main::AddAction(const QString& name, const QString& caption, cons
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
     action->setData(tag);
-    // The plain caption names the command in notices and on the buttons beside the tree.
-    QString plain = caption;
-    plain.remove(QRegularExpression(QStringLiteral("\\(&.\\)|\\t.*$|\\.\\.\\.$")));
-    action->setIconText(plain.remove(QLatin1Char('&')).trimmed());
+    action->setIconText(PlainCaption(caption));
     if (!hint.isEmpty()) {
         const int bar = hint.indexOf(QLatin1Char('|'));
         action->setToolTip(bar < 0 ? hint : hint.left(bar));
@@ -165,6 +162,13 @@ QAction* TVoro_Main::AddAction(const QString& name, const QString& caption, cons
     }
     m_actions.insert(name, action);
     return action;
+}
+
+QString TVoro_Main::PlainCaption(const QString& caption)
+{
+    QString plain = caption;
+    plain.remove(QRegularExpression(QStringLiteral("\\(&.\\)|\\t.*$|\\.\\.\\.$")));
+    return plain.remove(QLatin1Char('&')).trimmed();
 }
 
 QAction* TVoro_Main::Action(const QString& name) const
@@ -328,6 +332,7 @@ void TVoro_Main::BuildMenus()
 
     // Project.
     QMenu* project = bar->addMenu(QStringLiteral("工程项目(&X)"));
+    project->setObjectName(QStringLiteral("ProjectMenu"));
     auto add = [this](QMenu* menu, const QString& name, const QString& caption,
                       const QString& hint = QString(), int tag = 0) {
         QAction* action = AddAction(name, caption, hint, tag);
@@ -360,6 +365,7 @@ void TVoro_Main::BuildMenus()
 
     // Node editing: the hint of each command is its caption and its long hint.
     QMenu* edit = bar->addMenu(QStringLiteral("节点编辑(&W)"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
     struct SNodeAction
     {
         const char* name;
@@ -403,6 +409,7 @@ void TVoro_Main::BuildMenus()
 
     // Design parameters.
     QMenu* design = bar->addMenu(QStringLiteral("设计参数(&Y)"));
+    design->setObjectName(QStringLiteral("DesignMenu"));
     AddAction(QStringLiteral("Action1"), QStringLiteral("设计类型"));
     QMenu* designTypes = design->addMenu(QStringLiteral("设计类型(&X)"));
     designTypes->menuAction()->setObjectName(QStringLiteral("Action1Menu"));
@@ -421,6 +428,7 @@ void TVoro_Main::BuildMenus()
     }
     AddAction(QStringLiteral("Action2"), QStringLiteral("坐标设定"));
     QMenu* coordinates = design->addMenu(QStringLiteral("坐标设定(&Y)"));
+    coordinates->setObjectName(QStringLiteral("CoordinateMenu"));
     m_coordinateGroup = new QActionGroup(this);
     m_coordinateGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     for (auto [name, caption, tag] : {std::tuple{"Action_AbsoluteCoordinate", "绝对坐标", 0},
@@ -446,6 +454,7 @@ void TVoro_Main::BuildMenus()
 
     // Condition analysis.
     QMenu* condition = bar->addMenu(QStringLiteral("工况分析(&U)"));
+    condition->setObjectName(QStringLiteral("ConditionMenu"));
     add(condition, QStringLiteral("Action_FrieshAirSystem"), QStringLiteral("新风系统"),
         QStringLiteral("新风空调系统划分|划分新风空调系统划分"), 1)
         ->setEnabled(false);
@@ -459,12 +468,14 @@ void TVoro_Main::BuildMenus()
 
     // Energy saving.
     QMenu* energy = bar->addMenu(QStringLiteral("节能计算(&O)"));
+    energy->setObjectName(QStringLiteral("EnergyMenu"));
     static const char* const standards[7] = {
         "国标GB50189-2005，严寒地区A区",     "国标GB50189-2005，严寒地区B区",
         "国标GB50189-2005，寒冷地区",        "国标GB50189-2005，夏热冬冷地区",
         "国标GB50189-2005，夏热冬暖地区",    "北京市地标DBJ01-621-2005，甲类建筑",
         "北京市地标DBJ01-621-2005，乙类建筑"};
     QMenu* standardMenu = energy->addMenu(QStringLiteral("适用节能标准(&Z)"));
+    standardMenu->setObjectName(QStringLiteral("StandardMenu"));
     m_standardGroup = new QActionGroup(this);
     for (int i = 0; i < 7; ++i) {
         QAction* action = AddAction(QStringLiteral("act_STDType%1").arg(i + 1),
@@ -476,6 +487,7 @@ void TVoro_Main::BuildMenus()
         standardMenu->addAction(action);
     }
     QMenu* buildingMenu = energy->addMenu(QStringLiteral("当前计算建筑(&Y)"));
+    buildingMenu->setObjectName(QStringLiteral("BuildingMenu"));
     QAction* refresh = AddAction(QStringLiteral("act_RefreshBuilerList"), QStringLiteral("刷新(&Z)"),
                                  QStringLiteral("刷新建筑列表"));
     refresh->setEnabled(false);
@@ -508,7 +520,9 @@ void TVoro_Main::BuildMenus()
     add(output, QStringLiteral("act_HeatReport"), QStringLiteral("采暖负荷计算报表"));
 
     // Libraries.
-    m_libraryMenu = bar->addMenu(QStringLiteral("参数库(&R)"));
+    // Its caption names the system's or the project's libraries: a text of run time.
+    m_libraryCaption = QStringLiteral("参数库(&R)");
+    m_libraryMenu = bar->addMenu(m_libraryCaption);
     add(m_libraryMenu, QStringLiteral("Action_ParamInit"), QStringLiteral("参数初始化(&U)"),
         QStringLiteral("参数初始化|参数初始化设置"));
     m_libraryMenu->addSeparator();
@@ -532,6 +546,7 @@ void TVoro_Main::BuildMenus()
 
     // Tools.
     QMenu* tools = bar->addMenu(QStringLiteral("辅助功能(&Q)"));
+    tools->setObjectName(QStringLiteral("ToolsMenu"));
     add(tools, QStringLiteral("Action_CAD"), QStringLiteral("CAD建模"))->setEnabled(false);
     add(tools, QStringLiteral("Action_MergePrj"), QStringLiteral("合并工程"))->setEnabled(false);
     add(tools, QStringLiteral("Action_PlugManage"), QStringLiteral("扩展功能"));
@@ -539,14 +554,21 @@ void TVoro_Main::BuildMenus()
     add(tools, QStringLiteral("Action_NotePad"), QStringLiteral("记事本"));
     add(tools, QStringLiteral("Action_Caculate"), QStringLiteral("计算器"));
     add(tools, QStringLiteral("Action_EasyCaculate"), QStringLiteral("面积计算器"));
+    tools->addSeparator();
+    m_languageMenu = tools->addMenu(QStringLiteral("界面语言(&L)"));
+    m_languageMenu->setObjectName(QStringLiteral("LanguageMenu"));
+    connect(m_languageMenu, &QMenu::aboutToShow, this, [this] { FillLanguageMenu(); });
+    FillLanguageMenu();
 
     // Remote calculation.
     QMenu* cloud = bar->addMenu(QStringLiteral("云计算(&Z)"));
+    cloud->setObjectName(QStringLiteral("CloudMenu"));
     add(cloud, QStringLiteral("Action_CloudRegister"), QStringLiteral("会员注册(&Y)"))->setEnabled(false);
     add(cloud, QStringLiteral("Action_CloudCal"), QStringLiteral("云计算(&Z)"))->setEnabled(false);
 
     // Help.
     QMenu* help = bar->addMenu(QStringLiteral("帮助(&P)"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
     add(help, QStringLiteral("Action_About"), QStringLiteral("关于(&Z)"));
     AddAction(QStringLiteral("Action_Help"), QStringLiteral("帮助"));
     AddAction(QStringLiteral("Action_ReCal"), QStringLiteral("重新计算"));
@@ -625,9 +647,12 @@ void TVoro_Main::BuildToolBars()
         QAction* action = Action(QString::fromLatin1(name));
         QAction* button = bar2->addAction(action->iconText());
         button->setToolTip(action->toolTip());
-        // The button follows its action's state and runs it.
-        connect(action, &QAction::changed, button,
-                [action, button] { button->setEnabled(action->isEnabled()); });
+        // The button follows its action's state and texts and runs it.
+        connect(action, &QAction::changed, button, [action, button] {
+            button->setEnabled(action->isEnabled());
+            button->setText(action->iconText());
+            button->setToolTip(action->toolTip());
+        });
         connect(button, &QAction::triggered, action, &QAction::trigger);
         button->setEnabled(action->isEnabled());
     }
@@ -972,7 +997,8 @@ void TVoro_Main::SetCaption(const QString& caption)
 
 void TVoro_Main::SetLibraryMenuCaption(const QString& caption)
 {
-    m_libraryMenu->setTitle(caption);
+    m_libraryCaption = caption;
+    m_libraryMenu->setTitle(LgText(caption));
 }
 
 void TVoro_Main::SetPathCaption(const QString& caption)
@@ -1072,6 +1098,7 @@ void TVoro_Main::BuildElementToolbar(int designType)
         const int tag = button.Tag;
         connect(action, &QAction::triggered, this, [this, tag] { ElementToolClick(tag); });
     }
+    TranslateBuiltTexts();
     // All buttons stay on the bar; its scroll area scrolls when the window is low.
     m_elementBar->setMinimumHeight(m_elementBar->sizeHint().height());
 }

@@ -184,6 +184,18 @@ public:
     // Tells the user that the command's subsystem is not available yet.
     void NotAvailable(const QString& command);
 
+    // --- interface language (TVoro_Main_Language.cpp)
+    // Makes the language of that section of lg/config.ini current: the open windows take its
+    // texts and the program starts in it next time.
+    void Action_LanguageExecute(const QString& language);
+    // After each translation: renews the texts the window makes at run time and lists in the
+    // message panel what went wrong with the language files.
+    void LanguageTranslated();
+    // A text the window makes at run time in the current language; the Chinese text is its key.
+    QString LgText(const QString& text) const;
+    // The caption without its accelerator, shortcut and ellipsis, as buttons and notices show it.
+    static QString PlainCaption(const QString& caption);
+
     // --- what the project tree needs of the window
     CNodeTreeView* MainTreeView() override { return &m_treeView; }
     bool IsElementTypeUsed(int type) override;
@@ -239,6 +251,7 @@ public:
     TCustomHint* CustomHint() const { return m_customHint; }
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -281,6 +294,13 @@ private:
     // Moves the selected node among its siblings by the offset.
     void MoveSelectedBy(int offset);
     void StartAccessory(EAccessoryKind kind, const QString& workingFolder);
+    // One checkable entry per language of the configuration, the current one checked.
+    void FillLanguageMenu();
+    // Translates the texts of the window again, those of buttons built since included.
+    void TranslateBuiltTexts();
+    // The unnamed entries of the menu and its submenus in the current language, their Chinese
+    // texts being the keys.
+    void TranslateMenuEntries(QMenu* menu);
 
     CActionState m_actionState;
     CNodeTreeView m_treeView;
@@ -293,6 +313,8 @@ private:
     QActionGroup* m_standardGroup = nullptr;
     QActionGroup* m_buildingGroup = nullptr;
     QMenu* m_libraryMenu = nullptr;
+    QString m_libraryCaption;
+    QMenu* m_languageMenu = nullptr;
     QMenu* m_treePopup = nullptr;
     QSplitter* m_mainSplitter = nullptr;
     QSplitter* m_rightSplitter = nullptr;

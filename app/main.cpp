@@ -1,6 +1,7 @@
 #include "app/CProgramStart.h"
 #include "app/TVoro_Main.h"
 #include "app/controls/TLoadApplication.h"
+#include "lang/CMultiLanguage.h"
 #include "platform/core/CProgramFolder.h"
 #include "platform/core/Exception.h"
 #include "platform/ui/TApplication.h"
@@ -10,6 +11,8 @@
 
 int main(int argc, char** argv)
 {
+    // The language manager needs no application object and touches no widget: it exists first.
+    GetMultiLanguage();
     TApplication app(argc, argv);
     CProgramStart::PrepareApplication();
     try {

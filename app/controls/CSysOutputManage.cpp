@@ -154,7 +154,16 @@ QString CSysOutputManage::TabBaseText(int category)
 QString CSysOutputManage::TabCaption(int category) const
 {
     const int count = Count(category);
-    return TabBaseText(category) + (count > 0 ? QStringLiteral("[%1]").arg(count) : QStringLiteral("[无]"));
+    const QString base = m_tabTexts.size() == CategoryCount ? m_tabTexts.at(category) : TabBaseText(category);
+    const QString none = m_noneText.isEmpty() ? QStringLiteral("无") : m_noneText;
+    return base + QLatin1Char('[') + (count > 0 ? QString::number(count) : none) + QLatin1Char(']');
+}
+
+void CSysOutputManage::SetTabTexts(const QStringList& baseTexts, const QString& noneText)
+{
+    m_tabTexts = baseTexts.size() == CategoryCount ? baseTexts : QStringList();
+    m_noneText = noneText;
+    RefreshTabCaptions();
 }
 
 void CSysOutputManage::SetShownCategory(int category)

@@ -65,6 +65,9 @@ public:
     static QString TabBaseText(int category);
     // The base text with "[n]", or "[无]" when the category has no line.
     QString TabCaption(int category) const;
+    // The six base texts and the mark of an empty category in the interface's language; the
+    // Chinese texts when a list is not of six texts or the mark is empty. The tabs are rewritten.
+    void SetTabTexts(const QStringList& baseTexts, const QString& noneText);
 
     // The category whose lines the panel shows (its current tab); 0 at start.
     int ShownCategory() const { return m_shown; }
@@ -103,6 +106,8 @@ private:
 
     std::vector<CSysOutputInfo> m_lines[CategoryCount];
     QString m_subject;
+    QStringList m_tabTexts;
+    QString m_noneText;
     int m_shown = 0;
     CSysOutputViewBase* m_view = nullptr;
     int m_updateDepth = 0;

@@ -77,7 +77,9 @@ void CollectComponents(const QObject* parent, QList<QObject*>& components)
     for (QObject* child : parent->children()) {
         if (IsOtherWindow(child))
             continue;
-        if (!child->objectName().isEmpty())
+        // Qt names the inner parts of its widgets "qt_..." (a spin box's edit, a scroll area's
+        // viewport): no components of the form, though they may hold some.
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
             components << child;
         if (!CLgForm::IsProgramClass(child))
             CollectComponents(child, components);

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -88,6 +89,8 @@ public:
         sheet->setObjectName("TabSheet1");
         Tabs->addTab(sheet, QStringLiteral("基本"));
         Page = add(new TEmbeddedPage, "Page1");
+        Spin = add(new QSpinBox, "SpinEdit1");
+        Spin->setValue(7);
 
         auto* bar = new QMenuBar(this);
         bar->setObjectName("MainMenu");
@@ -127,6 +130,7 @@ public:
     QTreeWidget* Tree;
     QTabWidget* Tabs;
     TEmbeddedPage* Page;
+    QSpinBox* Spin;
     QAction* Open;
     QDialog* ChildWindow;
     int Notices = 0;
@@ -150,6 +154,7 @@ const char* const EnglishGroup = R"(<group name="form_TestForm">
   <item name="TabSheet1_Caption" value="Basic"/>
   <item name="PageLabel_Caption" value="Not mine"/>
   <item name="ChildForm_Caption" value="Not mine either"/>
+  <item name="qt_spinbox_lineedit_Text" value="Qt's own"/>
   <item name="Action_Open_Caption" value="Open"/>
   <item name="Action_Open_Hint" value="Open|Open a project"/>
   <item name="actionbar_0_0_0" value="File"/>
@@ -213,6 +218,7 @@ TEST_F(FormTranslation, AttachingReplacesTheTextsThatHaveAnItemAndKeepsTheOthers
     // The parts of an embedded page and a child window are theirs.
     EXPECT_EQ(form.findChild<QLabel*>("PageLabel")->text(), QStringLiteral("页面标签"));
     EXPECT_EQ(form.ChildWindow->windowTitle(), QStringLiteral("子窗口"));
+    EXPECT_EQ(form.Spin->value(), 7); // Qt's inner parts neither
     EXPECT_EQ(CLgForm::Find(&form), &translator);
     EXPECT_EQ(translator.GetText("ComboBox1_item_3", "x"), "four");
     EXPECT_EQ(translator.GetText("missing", "x"), "x");

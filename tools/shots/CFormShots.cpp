@@ -4,6 +4,7 @@ FormShotList AllFormShots()
 {
     FormShotList shots;
     AddMainWindowFormShots(shots);
+    AddLanguageFormShots(shots);
     AddBookFormShots(shots);
     AddBulkFormShots(shots);
     AddCadFormShots(shots);

@@ -30,3 +30,4 @@ void AddCadFormShots(FormShotList& shots);
 void AddScheduleFormShots(FormShotList& shots);
 void AddEnergyFormShots(FormShotList& shots);
 void AddBookFormShots(FormShotList& shots);
+void AddLanguageFormShots(FormShotList& shots);
