@@ -9,6 +9,7 @@ FormShotList AllFormShots()
     AddBulkFormShots(shots);
     AddCadFormShots(shots);
     AddScheduleFormShots(shots);
+    AddSchemeFormShots(shots);
     AddEnergyFormShots(shots);
     return shots;
 }

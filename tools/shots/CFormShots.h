@@ -28,6 +28,7 @@ void AddMainWindowFormShots(FormShotList& shots);
 void AddBulkFormShots(FormShotList& shots);
 void AddCadFormShots(FormShotList& shots);
 void AddScheduleFormShots(FormShotList& shots);
+void AddSchemeFormShots(FormShotList& shots);
 void AddEnergyFormShots(FormShotList& shots);
 void AddBookFormShots(FormShotList& shots);
 void AddLanguageFormShots(FormShotList& shots);
