@@ -2,6 +2,7 @@
 #include "lang/CMultiLanguage.h"
 #include "lang/forms/CLgForm.h"
 #include "lang/forms/CLgFormAttacher.h"
+#include "tests/app/TestApplication.h"
 #include "tests/lang/LanguageFolder.h"
 
 #include <gtest/gtest.h>
@@ -24,15 +25,6 @@
 #include <QTreeWidget>
 
 namespace {
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "test_lang_forms";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QApplication(argc, argv);
-}
-
 // A combo box class of its own: its entries are not the translator's business.
 class TOwnComboBox : public QComboBox
 {
@@ -167,7 +159,7 @@ class FormTranslation : public ::testing::Test
 protected:
     void SetUp() override
     {
-        EnsureApplication();
+        EnsureTestApplication();
         m_folder.Write("config.ini", QStringLiteral("[setting]\ndefault=cn\n"
                                                     "[cn]\nfilename=cn.xml\nfont-name=\n"
                                                     "[en]\nfilename=en.xml\nfont-name=Noto Sans Mono CJK SC\ndissize=3\n"
