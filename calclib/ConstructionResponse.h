@@ -14,7 +14,8 @@ double DailyMean(const double values[24]);
 double PeriodicAt(const double values[24], double t);
 
 // out[τ] as above. β and the lag ξ (h) are used as given (any lag wraps; a negative one leads);
-// non-finite values count as 0. out must not alias solAir.
+// non-finite values count as 0. out must not alias solAir. Elements of one construction and
+// orientation share the response over the rooms of a run (SharedValueTable.h).
 void ConstructionResponse(const double solAir[24], double beta, double lagHours, double out[24]);
 
 } // namespace calclib

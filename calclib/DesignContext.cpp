@@ -3,6 +3,7 @@
 #include "calclib/CalcTables.h"
 #include "calclib/InputGuard.h"
 #include "calclib/Psychrometrics.h"
+#include "calclib/SharedValueTable.h"
 #include "calclib/dizedozev.h"
 
 namespace calclib {
@@ -10,6 +11,23 @@ namespace calclib {
 namespace {
 DesignContext g_context;
 std::string g_libDir;
+
+// The parts of the context that shared values depend on.
+bool SameClimate(const DesignContext& a, const DesignContext& b)
+{
+    return a.hasLocation == b.hasLocation && a.longitude == b.longitude && a.timeZone == b.timeZone &&
+           a.dailyRange == b.dailyRange && a.clarity == b.clarity &&
+           a.groundReflectance == b.groundReflectance && a.summerPressure == b.summerPressure &&
+           a.winterPressure == b.winterPressure;
+}
+
+// Shared values outlive a context set again unchanged: a run per room keeps them.
+void SetContext(const DesignContext& context)
+{
+    if (!SameClimate(context, g_context))
+        ForgetSharedValues();
+    g_context = context;
+}
 } // namespace
 
 DesignContext::DesignContext()
@@ -44,26 +62,25 @@ void SetLibDir(const char* path)
 void SetDesignContext(float longitude, float timeZone, float dailyRange, float clarity, int32_t groundGrade,
                       float summerPressure, float winterPressure)
 {
-    const double swing = g_context.heatingSwing;
-    const double openings = g_context.roomOpeningArea;
-    g_context = DesignContext();
-    g_context.heatingSwing = swing;
-    g_context.roomOpeningArea = openings;
-    g_context.hasLocation = std::isfinite(longitude) && std::isfinite(timeZone);
-    g_context.longitude = Finite(longitude);
-    g_context.timeZone = Finite(timeZone);
+    DesignContext c;
+    c.heatingSwing = g_context.heatingSwing;
+    c.roomOpeningArea = g_context.roomOpeningArea;
+    c.hasLocation = std::isfinite(longitude) && std::isfinite(timeZone);
+    c.longitude = Finite(longitude);
+    c.timeZone = Finite(timeZone);
     if (Finite(dailyRange) > 0.0)
-        g_context.dailyRange = dailyRange;
-    g_context.clarity = Finite(clarity, tables::kDefaultClarity);
+        c.dailyRange = dailyRange;
+    c.clarity = Finite(clarity, tables::kDefaultClarity);
     if (groundGrade >= 0 && groundGrade < 6)
-        g_context.groundReflectance = tables::kGroundReflectance[groundGrade];
-    g_context.summerPressure = psy::PressurePa(summerPressure);
-    g_context.winterPressure = psy::PressurePa(winterPressure);
+        c.groundReflectance = tables::kGroundReflectance[groundGrade];
+    c.summerPressure = psy::PressurePa(summerPressure);
+    c.winterPressure = psy::PressurePa(winterPressure);
+    SetContext(c);
 }
 
 void ResetDesignContext(void)
 {
-    g_context = DesignContext();
+    SetContext(DesignContext());
 }
 
 void SetHeatingSwingFactor(float factor)

@@ -26,9 +26,11 @@
 #include "calclib/InputGuard.h"
 #include "calclib/OutsideShading.h"
 #include "calclib/RadiantTimeSeries.h"
+#include "calclib/SharedValueTable.h"
 #include "calclib/SolAir.h"
 #include "calclib/SolarGeometry.h"
 #include "calclib/SolarIrradiance.h"
+#include "calclib/SurfaceSunDay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,12 +56,14 @@ int MonthOf(int32_t month)
 struct Step
 {
     double latitude = 0.0;
-    double outdoor[24] = {};   // ℃
-    double mean = 0.0;         // 24-hour mean of outdoor
+    double mean = 0.0;         // 24-hour mean of the outdoor air
+    double range = 0.0;        // daily range of the design day
     double winterDesign = 0.0; // t_wk, the outdoor temperature of the steady state
     double room = 0.0;
 
     bool HeatingRegime() const { return mean < room; }
+    // The outdoor air of every hour, ℃.
+    void Outdoor(double out[24]) const { DesignDayProfile(mean, range, out); }
 };
 
 // Outer block: the day's peak; the range is the project's daily range.
@@ -67,9 +71,8 @@ Step OuterStep(float latitude, float twk, float peak, float room)
 {
     Step s;
     s.latitude = Finite(latitude);
-    const double range = CurrentDesignContext().dailyRange;
-    s.mean = DesignDayMean(AirTemp(peak), range);
-    DesignDayProfile(s.mean, range, s.outdoor);
+    s.range = CurrentDesignContext().dailyRange;
+    s.mean = DesignDayMean(AirTemp(peak), s.range);
     s.winterDesign = AirTemp(twk);
     s.room = AirTemp(room);
     return s;
@@ -81,10 +84,9 @@ Step InnerStep(float latitude, float mean, float twk, float peak, float room)
     Step s;
     s.latitude = Finite(latitude);
     s.mean = AirTemp(mean);
-    double range = (AirTemp(peak) - s.mean) / kDesignDayBetaMax;
-    if (!(range > 0.0))
-        range = CurrentDesignContext().dailyRange;
-    DesignDayProfile(s.mean, range, s.outdoor);
+    s.range = (AirTemp(peak) - s.mean) / kDesignDayBetaMax;
+    if (!(s.range > 0.0))
+        s.range = CurrentDesignContext().dailyRange;
     s.winterDesign = AirTemp(twk);
     s.room = AirTemp(room);
     return s;
@@ -118,8 +120,10 @@ void SteadyLoss(const Step& s, double ka, double xch, double out[24])
 // Outdoor air acting on K·A directly (heating regime of outside walls and openings).
 void AirConduction(const Step& s, double ka, double xch, double out[24])
 {
+    double outdoor[24];
+    s.Outdoor(outdoor);
     for (int h = 0; h < 24; ++h)
-        out[h] = Corrected(ka * (s.outdoor[h] - s.room), xch);
+        out[h] = Corrected(ka * (outdoor[h] - s.room), xch);
 }
 
 // Clear-sky pressure of the month: the winter and summer values of the context blended like the
@@ -136,43 +140,77 @@ double MonthPressure(int month)
 void ClearSkyOnSurface(double latitude, int month, int32_t direction, double angle, double out[24])
 {
     const DesignContext& c = CurrentDesignContext();
-    const int n = DayOfYear(month, kDesignDayOfMonth);
-    SunPosition sun[24];
-    SunDay(latitude, n, c.hasLocation, c.longitude, c.timeZone, sun);
-    const double azimuth = Radians(SurfaceAzimuthDeg(direction, angle));
-    const double tilt = Radians(SurfaceTiltDeg(direction));
-    const double p = MonthPressure(month);
+    SurfaceSunRequest r;
+    r.latitude = latitude;
+    r.located = c.hasLocation;
+    r.longitude = c.longitude;
+    r.timeZone = c.timeZone;
+    r.dayOfYear = DayOfYear(month, kDesignDayOfMonth);
+    r.month = month;
+    r.clarity = c.clarity;
+    r.pressure = MonthPressure(month);
+    r.azimuth = Radians(SurfaceAzimuthDeg(direction, angle));
+    r.tilt = Radians(SurfaceTiltDeg(direction));
+    r.groundReflectance = c.groundReflectance;
+    SurfaceSunDay scratch;
+    const SurfaceSunDay& day = SurfaceSunOf(r, scratch);
     for (int h = 0; h < 24; ++h)
-        out[h] =
-            OnSurface(ClearSky(sun[h], n, month, c.clarity, p), sun[h], azimuth, tilt, c.groundReflectance)
-                .Total();
+        out[h] = day.beam[h] + day.diffuse[h] + day.reflected[h];
 }
 
+using SolAirKey = SharedKey<12>;
+thread_local SharedValueTable<SolAirKey, UnitHours, 4096> t_solAirUnits;
+
 // Opaque outside element in the cooling regime: K·A·(t_wl(τ) − t_n), t_wl from the sol-air
-// temperature through β and ξ.
+// temperature through β and ξ. Elements of one construction and orientation in rooms at t_n share
+// t_wl(τ) − t_n.
 void SolAirConduction(const Step& s, double ka, double absorptance, int32_t direction, double angle,
                       int month, float beta, float xi, double out[24])
 {
-    double irradiance[24], solAir[24], response[24];
-    ClearSkyOnSurface(s.latitude, month, direction, angle, irradiance);
-    SolAirTemperature(s.outdoor, irradiance, absorptance, SolAirLongWave(SurfaceTiltDeg(direction) == 0.0),
-                      solAir);
-    ConstructionResponse(solAir, std::clamp(Finite(beta), 0.0, 1.0), Finite(xi), response);
+    const double b = std::clamp(Finite(beta), 0.0, 1.0);
+    const double lag = Finite(xi);
+    SolAirKey key;
+    key.Add(s.latitude);
+    key.Add(s.mean);
+    key.Add(s.range);
+    key.Add(s.room);
+    key.Add(absorptance);
+    key.Add(static_cast<int>(direction));
+    key.Add(angle);
+    key.Add(month);
+    key.Add(b);
+    key.Add(lag);
+    UnitHours scratch;
+    const UnitHours& unit = SharedValue(t_solAirUnits, key, scratch, [&](UnitHours& u) {
+        double outdoor[24], irradiance[24], solAir[24], response[24];
+        s.Outdoor(outdoor);
+        ClearSkyOnSurface(s.latitude, month, direction, angle, irradiance);
+        SolAirTemperature(outdoor, irradiance, absorptance, SolAirLongWave(SurfaceTiltDeg(direction) == 0.0),
+                          solAir);
+        ConstructionResponse(solAir, b, lag, response);
+        for (int h = 0; h < 24; ++h)
+            u.v[h] = response[h] - s.room;
+    });
     for (int h = 0; h < 24; ++h)
-        out[h] = ka * (response[h] - s.room);
+        out[h] = ka * unit.v[h];
 }
 
 // Outdoor air through β and ξ (floors over outdoor air and gap walls, shaded from the sun).
 void DampedAirConduction(const Step& s, double ka, float beta, float xi, double out[24])
 {
-    double response[24];
-    ConstructionResponse(s.outdoor, std::clamp(Finite(beta), 0.0, 1.0), Finite(xi), response);
+    double outdoor[24], response[24];
+    s.Outdoor(outdoor);
+    ConstructionResponse(outdoor, std::clamp(Finite(beta), 0.0, 1.0), Finite(xi), response);
     for (int h = 0; h < 24; ++h)
         out[h] = ka * (response[h] - s.room);
 }
 
+using GlazingKey = SharedKey<8>;
+thread_local SharedValueTable<GlazingKey, UnitHours, 4096> t_glazingUnits;
+
 // Conduction through glazing: instantaneous K·A·(t(τ) − t_n) through the non-solar Radiant Time
-// Series of the room; orientation correction in the heating regime.
+// Series of the room; orientation correction in the heating regime. Every window of a room at t_n
+// on the day shares the load per K·A.
 void GlazingConduction(const Step& s, int32_t roomType, double ka, int32_t steady, double xch, double out[24])
 {
     if (steady) {
@@ -180,8 +218,20 @@ void GlazingConduction(const Step& s, int32_t roomType, double ka, int32_t stead
         return;
     }
     const double x = s.HeatingRegime() ? xch : 0.0;
-    AirConduction(s, ka, x, out);
-    CoolingLoadFromGain(roomType, RtsSeries::NonSolar, kRadiantWindowConduction, false, out, out);
+    GlazingKey key;
+    key.Add(s.mean);
+    key.Add(s.range);
+    key.Add(s.room);
+    key.Add(x);
+    key.Add(RtsConstructionOf(roomType));
+    UnitHours scratch;
+    const UnitHours& unit = SharedValue(t_glazingUnits, key, scratch, [&](UnitHours& u) {
+        double difference[24];
+        AirConduction(s, 1.0, x, difference);
+        CoolingLoadFromGain(roomType, RtsSeries::NonSolar, kRadiantWindowConduction, false, difference, u.v);
+    });
+    for (int h = 0; h < 24; ++h)
+        out[h] = ka * unit.v[h];
 }
 
 // Transmitted solar gain through glazing.
@@ -198,57 +248,88 @@ struct GlazingSun
     const float* measuredMean; // daily mean repeated by hour (weather column 6)
 };
 
-// Beam transmittance relative to normal incidence, 1 − tan⁴(θ/2) = 1 − ((1 − cos θ)/(1 + cos θ))².
-double AngularModifier(double cosIncidence)
-{
-    if (!(cosIncidence > 0.0))
-        return 0.0;
-    const double c = std::min(1.0, cosIncidence);
-    const double r = (1.0 - c) / (1.0 + c);
-    return 1.0 - r * r;
-}
-
+// Solar gain transmitted per m² of g_eff·A.
 void TransmittedSolar(const GlazingSun& g, double out[24])
 {
     const DesignContext& c = CurrentDesignContext();
     const int month = MonthOf(g.month);
-    const int n = DayOfYear(month, g.day);
     // A call without a usable location falls back on the place of the design context.
     const bool located = std::isfinite(g.longitude) && std::isfinite(g.timeZone);
+    SurfaceSunRequest r;
+    r.latitude = g.latitude;
+    r.located = located || c.hasLocation;
+    r.longitude = located ? g.longitude : c.longitude;
+    r.timeZone = located ? g.timeZone : c.timeZone;
+    r.dayOfYear = DayOfYear(month, g.day);
+    r.month = month;
+    r.measured = g.measuredDay;
+    r.global = g.measured;
+    r.globalMean = g.measuredMean;
+    r.clarity = c.clarity;
+    r.pressure = MonthPressure(month);
+    r.azimuth = Radians(SurfaceAzimuthDeg(g.direction, g.angle));
+    r.tilt = Radians(SurfaceTiltDeg(g.direction));
+    r.groundReflectance = GroundReflectance(g.groundGrade);
+    SurfaceSunDay scratch;
+    const SurfaceSunDay& day = SurfaceSunOf(r, scratch);
+    const bool shaded = g.shade && SurfaceTiltDeg(g.direction) != 0.0;
     SunPosition sun[24];
-    SunDay(g.latitude, n, located || c.hasLocation, located ? g.longitude : c.longitude,
-           located ? g.timeZone : c.timeZone, sun);
-    double measured[24] = {};
-    if (g.measuredDay)
-        MeasuredGlobalDay(sun, g.measured, g.measuredMean, measured);
-    const double azimuth = Radians(SurfaceAzimuthDeg(g.direction, g.angle));
-    const double tilt = Radians(SurfaceTiltDeg(g.direction));
-    const bool vertical = SurfaceTiltDeg(g.direction) != 0.0;
-    const double rho = GroundReflectance(g.groundGrade);
-    const double p = MonthPressure(month);
+    if (shaded)
+        SunDay(r.latitude, r.dayOfYear, r.located, r.longitude, r.timeZone, sun);
     for (int h = 0; h < 24; ++h) {
-        const SkyIrradiance sky = g.measuredDay ? FromMeasuredGlobal(sun[h], n, measured[h])
-                                                : ClearSky(sun[h], n, month, c.clarity, p);
-        const SurfaceIrradiance on = OnSurface(sky, sun[h], azimuth, tilt, rho);
-        double beam = on.beam * AngularModifier(CosIncidence(sun[h], azimuth, tilt));
-        if (g.shade && vertical && beam > 0.0)
-            beam *= SunlitFraction(*g.shade, sun[h], azimuth);
-        out[h] = g.gA * (beam + kGlazingDiffuseFactor * (on.diffuse + on.reflected));
+        double beam = day.beam[h] * day.glazingModifier[h];
+        if (shaded && beam > 0.0)
+            beam *= SunlitFraction(*g.shade, sun[h], r.azimuth);
+        out[h] = beam + kGlazingDiffuseFactor * (day.diffuse[h] + day.reflected[h]);
     }
 }
 
+using SolarKey = SharedKey<44>;
+thread_local SharedValueTable<SolarKey, UnitHours, 8192> t_solarUnits;
+
 // Solar gain to cooling load: behind an interior shade half of it is radiant and follows the
 // non-solar series; otherwise all of it is absorbed by the room surfaces first (solar series).
+// Openings of one orientation and shading in rooms of one construction share the load per g·A.
 void SolarLoad(const GlazingSun& g, int32_t roomType, bool interiorShade, int32_t steady, int32_t winter,
                float coef, float* out24)
 {
-    double q[24];
-    TransmittedSolar(g, q);
-    if (interiorShade)
-        StoreGainLoad(roomType, RtsSeries::NonSolar, kRadiantSolarInteriorShade, steady, winter, coef, q,
-                      out24);
-    else
-        StoreGainLoad(roomType, RtsSeries::Solar, kRadiantSolarNoShade, steady, winter, coef, q, out24);
+    const RtsSeries series = interiorShade ? RtsSeries::NonSolar : RtsSeries::Solar;
+    const double radiant = interiorShade ? kRadiantSolarInteriorShade : kRadiantSolarNoShade;
+    SolarKey key;
+    key.Add(g.latitude);
+    key.Add(g.longitude);
+    key.Add(g.timeZone);
+    key.Add(static_cast<int>(g.month));
+    key.Add(static_cast<int>(g.day));
+    key.Add(static_cast<int>(g.groundGrade));
+    key.Add(static_cast<int>(g.direction));
+    key.Add(g.angle);
+    key.Add(g.shade ? 1 : 0);
+    if (g.shade) {
+        const OutsideShade& o = *g.shade;
+        for (double value : {o.width, o.height, o.overhang, o.fin, o.overhangGap, o.finGap})
+            key.Add(value);
+    } else {
+        for (int i = 0; i < 6; ++i)
+            key.Add(0.0);
+    }
+    key.Add(interiorShade ? 1 : 0);
+    key.Add(RtsConstructionOf(roomType));
+    key.Add(steady != 0 ? 1 : 0);
+    key.Add(g.measuredDay ? 1 : 0);
+    key.Add(g.measuredDay ? g.measured : nullptr, 24);
+    key.Add(g.measuredDay ? g.measuredMean : nullptr, 24);
+    UnitHours scratch;
+    const UnitHours& unit = SharedValue(t_solarUnits, key, scratch, [&](UnitHours& u) {
+        double perArea[24];
+        TransmittedSolar(g, perArea);
+        CoolingLoadFromGain(roomType, series, radiant, steady != 0, perArea, u.v);
+    });
+    const double factor = GainFactor(winter, coef);
+    double load[24];
+    for (int h = 0; h < 24; ++h)
+        load[h] = g.gA * unit.v[h] * factor;
+    Store(out24, 24, load);
 }
 
 bool HasInteriorShade(int32_t shieldType)
@@ -345,7 +426,10 @@ DIZEDOZEV_API void GetCL_OutEnclose_Wall_v2005_Angle(float latitude, float, floa
     const Step s = OuterStep(latitude, twk, peak, room);
     const double ka = KA(k, area);
     const double angle = Finite(directionAngle);
-    const double xch = OrientationCorrection(direction, angle, coefNorth, coefEast, coefSouthEast, coefSouth);
+    // The correction belongs to the heating method: the cooling regime has none.
+    const double xch = steady || s.HeatingRegime() ? OrientationCorrection(direction, angle, coefNorth,
+                                                                           coefEast, coefSouthEast, coefSouth)
+                                                   : 0.0;
     double q[24];
     if (steady)
         SteadyLoss(s, ka, xch, q);
@@ -389,10 +473,13 @@ DIZEDOZEV_API void GetCL_OutEnclose_Window_2014_Angle(float latitude, float, flo
                                                       float coefNorth, float coefEast, float coefSouthEast,
                                                       float coefSouth, double directionAngle)
 {
-    const double xch = OrientationCorrection(direction, Finite(directionAngle), coefNorth, coefEast,
-                                             coefSouthEast, coefSouth);
+    const Step s = OuterStep(latitude, twk, peak, room);
+    const double xch = steady || s.HeatingRegime()
+                           ? OrientationCorrection(direction, Finite(directionAngle), coefNorth, coefEast,
+                                                   coefSouthEast, coefSouth)
+                           : 0.0;
     double q[24];
-    GlazingConduction(OuterStep(latitude, twk, peak, room), roomType, KA(k, area), steady, xch, q);
+    GlazingConduction(s, roomType, KA(k, area), steady, xch, q);
     Store(out24, 24, q);
 }
 

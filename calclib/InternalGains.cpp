@@ -14,6 +14,7 @@
 #include "calclib/InputGuard.h"
 #include "calclib/Psychrometrics.h"
 #include "calclib/RadiantTimeSeries.h"
+#include "calclib/SharedValueTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,13 +66,37 @@ template <typename S> void Hourly(double q, const S* sched24, double out[24])
         out[h] = q * ScheduleAt(sched24, h);
 }
 
+using ScheduleKey = SharedKey<16>;
+thread_local SharedValueTable<ScheduleKey, UnitHours, 4096> t_scheduleUnits;
+
+// Cooling load of a sensible gain of 1 W following the schedule; every room on the schedule shares
+// it.
+const UnitHours& UnitGainLoad(double radiantFraction, int32_t roomType, bool steady, const float* sched24,
+                              UnitHours& scratch)
+{
+    ScheduleKey key;
+    key.Add(sched24, 24);
+    key.Add(radiantFraction);
+    key.Add(RtsConstructionOf(roomType));
+    key.Add(steady ? 1 : 0);
+    return SharedValue(t_scheduleUnits, key, scratch, [&](UnitHours& u) {
+        double schedule[24];
+        Hourly(1.0, sched24, schedule);
+        CoolingLoadFromGain(roomType, RtsSeries::NonSolar, radiantFraction, steady, schedule, u.v);
+    });
+}
+
 // Sensible gain Q·sched through the room response, scaled by the winter factor, stored.
 void StoreSensibleGain(double q, double radiantFraction, int32_t roomType, int32_t steady, int32_t winter,
                        double coef, const float* sched24, float* out24)
 {
+    UnitHours scratch;
+    const UnitHours& unit = UnitGainLoad(radiantFraction, roomType, steady != 0, sched24, scratch);
+    const double factor = GainFactor(winter, coef);
     double load[24];
-    Hourly(q, sched24, load);
-    StoreGainLoad(roomType, RtsSeries::NonSolar, radiantFraction, steady, winter, coef, load, out24);
+    for (int h = 0; h < 24; ++h)
+        load[h] = q * unit.v[h] * factor;
+    Store(out24, 24, load);
 }
 
 double WaterTemp(float waterTemp)
@@ -111,13 +136,13 @@ DIZEDOZEV_API void GetCL_Person(float area, float personsPerM2, int32_t roomType
 {
     const double n = PersonCount(area, personsPerM2, clusterCoef);
     const PersonHeat q = PersonHeatAt(laborType, PeopleTableTemp(roomTemp));
-    double sensible[24];
-    Hourly(n * q.sensible, sched24, sensible);
-    CoolingLoadFromGain(roomType, RtsSeries::NonSolar, kRadiantPeople, steady != 0, sensible, sensible);
+    UnitHours scratch;
+    const UnitHours& unit = UnitGainLoad(kRadiantPeople, roomType, steady != 0, sched24, scratch);
+    const double perPersonSensible = n * q.sensible;
     const double factor = GainFactor(winter, coef);
-    double total[24];
+    double sensible[24], total[24];
     for (int h = 0; h < 24; ++h) {
-        sensible[h] *= factor;
+        sensible[h] = perPersonSensible * unit.v[h] * factor;
         total[h] = sensible[h] + factor * n * q.latent * ScheduleAt(sched24, h);
     }
     Store(total24, 24, total);

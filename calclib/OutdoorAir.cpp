@@ -12,6 +12,7 @@
 #include "calclib/CalcTables.h"
 #include "calclib/InputGuard.h"
 #include "calclib/Psychrometrics.h"
+#include "calclib/SharedValueTable.h"
 
 #include <algorithm>
 
@@ -37,12 +38,6 @@ AirState IndoorState(float roomTemp, float roomRH, double p)
     return {t, psy::HumidityRatioFromRh(t, psy::RhPercent(roomRH) / 100.0, p)};
 }
 
-AirState OutdoorState(const float* db24, const float* wb24, int h, double p)
-{
-    const double t = AirTemp(ValueAt(db24, h));
-    return {t, psy::HumidityRatioFromWetBulb(t, AirTemp(ValueAt(wb24, h)), p)};
-}
-
 // Mass of dry air per m³ of outdoor air: the enthalpies and humidity ratios are per kg of dry air.
 double DryAirDensity(const AirState& outdoor, double p)
 {
@@ -54,6 +49,82 @@ double DryAirDensity(const AirState& outdoor, double p)
 double MoistAirCp(double w)
 {
     return kCpDryAir + kCpVapour * w;
+}
+
+// The outdoor air of every hour of a day, which the outdoor-air and infiltration calls of every
+// room share.
+struct OutdoorHour
+{
+    AirState air;
+    double density; // kg dry air per m³
+    double cp;      // kJ/(kg·K)
+    double enthalpy;
+};
+
+struct OutdoorDay
+{
+    OutdoorHour hours[24];
+};
+
+void ComputeOutdoorDay(const float* db24, const float* wb24, double p, OutdoorDay& day)
+{
+    for (int h = 0; h < 24; ++h) {
+        const double t = AirTemp(ValueAt(db24, h));
+        const AirState air{t, psy::HumidityRatioFromWetBulb(t, AirTemp(ValueAt(wb24, h)), p)};
+        day.hours[h] = {air, DryAirDensity(air, p), MoistAirCp(air.w), psy::Enthalpy(air.t, air.w)};
+    }
+}
+
+using OutdoorKey = SharedKey<28>;
+thread_local SharedValueTable<OutdoorKey, OutdoorDay, 2048> t_outdoorDays;
+
+// The day of the arguments; scratch holds it when it is not shared.
+const OutdoorDay& OutdoorDayOf(const float* db24, const float* wb24, double p, OutdoorDay& scratch)
+{
+    OutdoorKey key;
+    key.Add(db24, 24);
+    key.Add(wb24, 24);
+    key.Add(p);
+    return SharedValue(t_outdoorDays, key, scratch,
+                       [&](OutdoorDay& day) { ComputeOutdoorDay(db24, wb24, p, day); });
+}
+
+// What one m³/h of outdoor air brings into a room at a state over the day, which every room at that
+// state on that schedule shares: full and sensible heat (W) and moisture (kg/h).
+struct OutdoorAirUnits
+{
+    double total[24];
+    double sensible[24];
+    double moisture[24];
+};
+
+using UnitsKey = SharedKey<40>;
+thread_local SharedValueTable<UnitsKey, OutdoorAirUnits, 4096> t_outdoorAirUnits;
+
+const OutdoorAirUnits& OutdoorAirUnitsOf(float p, float roomTemp, float roomRH, const float* db24,
+                                         const float* wb24, const float* sched24, OutdoorAirUnits& scratch)
+{
+    const double pa = psy::PressurePa(p);
+    UnitsKey key;
+    key.Add(db24, 24);
+    key.Add(wb24, 24);
+    key.Add(sched24, 24);
+    key.Add(pa);
+    key.Add(roomTemp);
+    key.Add(roomRH);
+    return SharedValue(t_outdoorAirUnits, key, scratch, [&](OutdoorAirUnits& units) {
+        const AirState in = IndoorState(roomTemp, roomRH, pa);
+        const double hIn = psy::Enthalpy(in.t, in.w);
+        OutdoorDay dayScratch;
+        const OutdoorDay& day = OutdoorDayOf(db24, wb24, pa, dayScratch);
+        for (int h = 0; h < 24; ++h) {
+            const OutdoorHour& out = day.hours[h];
+            const double mass = out.density * ScheduleAt(sched24, h); // kg/h
+            units.total[h] = mass * (out.enthalpy - hIn) / 3.6;
+            units.sensible[h] = mass * out.cp * (out.air.t - in.t) / 3.6;
+            units.moisture[h] = mass * (out.air.w - in.w);
+        }
+    });
 }
 
 double AirChangesByVolume(double volume)
@@ -130,13 +201,12 @@ DIZEDOZEV_API void GetCL_Addition_Infiltration_N(float area, float height, float
     const double n = Finite(airChanges);
     Remember(key, n);
     const double air = InfiltrationAir(key, n);
-    const double pa = psy::PressurePa(p);
-    const AirState in = IndoorState(roomTemp, roomRH, pa);
+    OutdoorAirUnits scratch;
+    const OutdoorAirUnits& units = OutdoorAirUnitsOf(p, roomTemp, roomRH, db24, wb24, sched24, scratch);
     double load[24], spare[24];
     for (int h = 0; h < 24; ++h) {
-        const AirState out = OutdoorState(db24, wb24, h, pa);
         spare[h] = air * ScheduleAt(sched24, h);
-        load[h] = DryAirDensity(out, pa) * spare[h] * MoistAirCp(out.w) * (out.t - in.t) / 3.6;
+        load[h] = air * units.sensible[h];
     }
     Store(load24, 24, load);
     Store(spare24, 24, spare);
@@ -149,13 +219,11 @@ DIZEDOZEV_API void GetDL_Addition_Infiltration(float area, float height, float p
 {
     const InfiltrationKey key = KeyOf(area, height, personsPerHour, doorType);
     const double air = InfiltrationAir(key, Recall(key));
-    const double pa = psy::PressurePa(p);
-    const AirState in = IndoorState(roomTemp, roomRH, pa);
+    OutdoorAirUnits scratch;
+    const OutdoorAirUnits& units = OutdoorAirUnitsOf(p, roomTemp, roomRH, db24, wb24, sched24, scratch);
     double moisture[24];
-    for (int h = 0; h < 24; ++h) {
-        const AirState out = OutdoorState(db24, wb24, h, pa);
-        moisture[h] = DryAirDensity(out, pa) * air * ScheduleAt(sched24, h) * (out.w - in.w);
-    }
+    for (int h = 0; h < 24; ++h)
+        moisture[h] = air * units.moisture[h];
     Store(moisture24, 24, moisture);
 }
 
@@ -164,17 +232,14 @@ DIZEDOZEV_API void GetCL_FreshAir_D(float volume, float p, float roomTemp, float
                                     float* sensible24, float* moisture24)
 {
     const double v = NonNegative(volume);
-    const double pa = psy::PressurePa(p);
-    const AirState in = IndoorState(roomTemp, roomRH, pa);
-    const double hIn = psy::Enthalpy(in.t, in.w);
+    OutdoorAirUnits scratch;
+    const OutdoorAirUnits& units = OutdoorAirUnitsOf(p, roomTemp, roomRH, db24, wb24, sched24, scratch);
     double air[24], total[24], sensible[24], moisture[24];
     for (int h = 0; h < 24; ++h) {
-        const AirState out = OutdoorState(db24, wb24, h, pa);
         air[h] = v * ScheduleAt(sched24, h);
-        const double mass = DryAirDensity(out, pa) * air[h]; // kg/h
-        total[h] = mass * (psy::Enthalpy(out.t, out.w) - hIn) / 3.6;
-        sensible[h] = mass * MoistAirCp(out.w) * (out.t - in.t) / 3.6;
-        moisture[h] = mass * (out.w - in.w) * 1000.0;
+        total[h] = v * units.total[h];
+        sensible[h] = v * units.sensible[h];
+        moisture[h] = v * units.moisture[h] * 1000.0;
     }
     Store(volume24, 24, air);
     Store(total24, 24, total);

@@ -87,14 +87,4 @@ void CoolingLoadFromGain(int32_t roomType, RtsSeries series, double radiantFract
         out24[h] = gain24[h] - radiant[h] + delayed[h];
 }
 
-void StoreGainLoad(int32_t roomType, RtsSeries series, double radiantFraction, int32_t steady, int32_t winter,
-                   double coef, double gain24[24], float* out24)
-{
-    CoolingLoadFromGain(roomType, series, radiantFraction, steady != 0, gain24, gain24);
-    const double factor = GainFactor(winter, coef);
-    for (int h = 0; h < 24; ++h)
-        gain24[h] *= factor;
-    Store(out24, 24, gain24);
-}
-
 } // namespace calclib

@@ -34,9 +34,4 @@ void ApplyRts(int32_t roomType, RtsSeries series, const double in24[24], double 
 void CoolingLoadFromGain(int32_t roomType, RtsSeries series, double radiantFraction, bool steady,
                          const double gain24[24], double out24[24]);
 
-// The same for a gain output of a library function: the cooling load scaled by the winter gain
-// factor when winter is set, written to all 24 values of out24 (null tolerated).
-void StoreGainLoad(int32_t roomType, RtsSeries series, double radiantFraction, int32_t steady, int32_t winter,
-                   double coef, double gain24[24], float* out24);
-
 } // namespace calclib

@@ -38,6 +38,12 @@ DIZEDOZEV_API void SetHeatingSwingFactor(float factor);
 // the air-change infiltration method shares the room's air among them by area. 0 (the start value)
 // shares it equally among the walls with windows. Kept until set again or ResetDesignContext.
 DIZEDOZEV_API void SetRoomOpeningArea(float area);
+// 1 (the start value): what many calls share – the outdoor air of a day's hours, the sun on a
+// surface over a day, the load of an element or gain per unit of its size (K·A, g·A, W, m³/h) – is
+// computed once and found again by everything it depends on; SetDesignContext and
+// ResetDesignContext forget it when they change the context. 0: every call computes from its own
+// arguments alone (for checking: results agree to rounding, about 1e-12 relative).
+DIZEDOZEV_API void SetSharedValues(int32_t enabled);
 
 // ---- Weather and climate ------------------------------------------------------------------------
 DIZEDOZEV_API void GetMax(const float* values24, float* maxValue, float* minValue);
