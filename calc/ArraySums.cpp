@@ -3,9 +3,25 @@
 #include <initializer_list>
 
 namespace {
+// Blocks of fixed width, every source read before the block is written: each value still sums its
+// sources in order, and the fixed width lets the compiler keep a block in vector registers.
+constexpr int kBlock = 24;
+
 void AddSources(float* destination, std::initializer_list<const float*> sources, int n, bool zeroFirst)
 {
-    for (int i = 0; i < n; ++i) {
+    int i = 0;
+    for (; i + kBlock <= n; i += kBlock) {
+        float sum[kBlock] = {};
+        if (!zeroFirst)
+            for (int k = 0; k < kBlock; ++k)
+                sum[k] = destination[i + k];
+        for (const float* source : sources)
+            for (int k = 0; k < kBlock; ++k)
+                sum[k] += source[i + k];
+        for (int k = 0; k < kBlock; ++k)
+            destination[i + k] = sum[k];
+    }
+    for (; i < n; ++i) {
         float sum = zeroFirst ? 0.0f : destination[i];
         for (const float* source : sources)
             sum += source[i];
@@ -16,7 +32,21 @@ void AddSources(float* destination, std::initializer_list<const float*> sources,
 
 void AddArray(float* destination, const float* s1, int n, bool zeroFirst)
 {
-    AddSources(destination, {s1}, n, zeroFirst);
+    if (zeroFirst) {
+        AddSources(destination, {s1}, n, zeroFirst);
+        return;
+    }
+    // The commonest sum of all, days added into days, without the loop over sources.
+    int i = 0;
+    for (; i + kBlock <= n; i += kBlock) {
+        float sum[kBlock];
+        for (int k = 0; k < kBlock; ++k)
+            sum[k] = destination[i + k] + s1[i + k];
+        for (int k = 0; k < kBlock; ++k)
+            destination[i + k] = sum[k];
+    }
+    for (; i < n; ++i)
+        destination[i] += s1[i];
 }
 
 void AddArrays2(float* destination, const float* s1, const float* s2, int n, bool zeroFirst)

@@ -99,6 +99,7 @@ CCalculate_Manager::~CCalculate_Manager()
         query.reset();
     m_schedules.clear();
     m_daySchedules.clear();
+    m_scheduleDays.Clear();
     ClearTextPages();
     m_buildings.clear();
 }

@@ -3,6 +3,7 @@
 #include "calc/CCalculate_MaterialManager.h"
 #include "calc/CEstimateIndexCheck.h"
 #include "calc/CRoomLoadEngineBase.h"
+#include "calc/CScheduleDayCache.h"
 #include "calc/RoomCalcContext.h"
 
 #include <QStringList>
@@ -213,8 +214,8 @@ public:
     // no usable annual hourly weather (the user has been told).
     void CalculateACLoadDaily(RoomCalcContext& context, CCalculate_Room& room);
     // One pass of every element over the 365 days with the indoor state of day d at
-    // passTemperature[d] (℃), passHumidity[d] (%): loads times FullYearPlusFactor, then each
-    // record summed (SumLoads) and converted to the project's unit.
+    // passTemperature[d] (℃), passHumidity[d] (%): loads times FullYearPlusFactor, then the indoor
+    // sums of each record (SumIndoorLoads) and the record converted to the project's unit.
     void CalculateRoomDailyACLoads(CCalculate_Room& room, const RoomCalcContext& context,
                                    const ACDailyClimate& climate, const float* passTemperature,
                                    const float* passHumidity,
@@ -376,6 +377,7 @@ private:
     std::array<std::unique_ptr<CDbQuery>, 3> m_scheduleQueries;
     std::vector<std::unique_ptr<CScheduleData>> m_schedules;
     std::vector<std::unique_ptr<CDayScheduleData>> m_daySchedules;
+    CScheduleDayCache m_scheduleDays;
     QList<QStringList> m_textPages;
     double m_storeyElevation = 0;
     CCalculate_Roof* m_currentRoof = nullptr;

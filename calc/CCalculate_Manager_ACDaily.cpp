@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kDays = CCalculate_Manager::ACDailyClimate::Days;
 constexpr int kHours = 24;
+constexpr int kArrays = CCalculate_Result_IsACLoadStepCalculation::ArrayCount;
 constexpr int kDesignType = 5;
 // Schedule day type by weekday; 1 January is a Sunday (9), Monday is 3.
 constexpr int kWeekDayTypes[7] = {9, 3, 4, 5, 6, 7, 8};
@@ -133,19 +134,20 @@ void CCalculate_Manager::MergeACDailyPasses(const int* winterDay,
         const bool winter = winterDay[d] == 1;
         const StepRecord& first = winter ? w : s;
         const StepRecord& second = winter ? s : w;
+        // The whole day from the first state, then the hours the second state takes or no state
+        // conditions: the same values as hour by hour, in far fewer copies.
+        std::copy(&first.Hourly[0][0], &first.Hourly[0][0] + kArrays * kHours, &r.Hourly[0][0]);
         for (int h = 0; h < kHours; ++h) {
             const bool firstNeeds =
                 winter ? first.Hourly[kIndoorHeating][h] < 0 : first.Hourly[kIndoorCooling][h] > 0;
             const bool secondNeeds =
                 winter ? second.Hourly[kIndoorCooling][h] > 0 : second.Hourly[kIndoorHeating][h] < 0;
-            if (firstNeeds) {
-                r.CopyHour(first, h);
-            } else if (secondNeeds) {
+            if (firstNeeds)
+                continue;
+            if (secondNeeds)
                 r.CopyHour(second, h);
-            } else {
-                r.CopyHour(first, h);
+            else
                 r.ClearHour(h);
-            }
         }
         r.SumLoads();
     }

@@ -55,8 +55,9 @@ void CCalculate_Manager::CalculateRoomDailyACLoads(CCalculate_Room& room, const 
     }
     CalculateACStepElements(context, room, pass, result);
 
+    // Choosing the pass of an hour needs only the indoor sums; the merged day is summed whole.
     for (int d = 0; d < ACDailyClimate::Days; ++d)
-        result[d].SumLoads();
+        result[d].SumIndoorLoads();
     const int unit = CProjectData::Exists() ? CProjectData::Current().Unit : 0;
     for (int d = 0; d < ACDailyClimate::Days; ++d)
         result[d].ConvertToKcal(unit);

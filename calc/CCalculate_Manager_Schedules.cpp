@@ -63,18 +63,21 @@ void CCalculate_Manager::GetDaySchedule(const QString& name, int month, int dayT
     Require(month <= 12, "p_Month<=12");
     Require(dayType <= 10, "p_Day<=10");
     Require(dayType >= 1, "p_Day>=1");
+    if (const float* kept = m_scheduleDays.Find(name, month, dayType)) {
+        std::copy(kept, kept + 24, values);
+        return;
+    }
     if (!m_scheduleQueries[kSchedules])
         OpenScheduleQueries();
 
     const int schedule = FindSchedule(name);
-    if (schedule < 0)
-        return;
-    const QString& dayName = m_schedules[schedule]->DayNames[month - 1][dayType - 1];
-    if (dayName.isEmpty())
-        return;
-    const int day = FindDaySchedule(dayName);
-    if (day >= 0)
-        std::copy(m_daySchedules[day]->Values.begin(), m_daySchedules[day]->Values.end(), values);
+    if (schedule >= 0) {
+        const QString& dayName = m_schedules[schedule]->DayNames[month - 1][dayType - 1];
+        const int day = dayName.isEmpty() ? -1 : FindDaySchedule(dayName);
+        if (day >= 0)
+            std::copy(m_daySchedules[day]->Values.begin(), m_daySchedules[day]->Values.end(), values);
+    }
+    m_scheduleDays.Keep(name, month, dayType, values);
 }
 
 int CCalculate_Manager::FindSchedule(const QString& name)

@@ -3,7 +3,7 @@
 #include "calc/CResultLayout.h"
 #include "calc/SeriesStatistics.h"
 
-#include <initializer_list>
+#include <algorithm>
 
 namespace {
 constexpr int kArrays = 55;
@@ -13,15 +13,14 @@ bool ValidHour(int hour)
     return hour >= 0 && hour < 24;
 }
 
-// target[h] = the sum of the sources' hour h, added in the order given.
-void SumInto(float (*hourly)[24], int target, std::initializer_list<int> sources)
+// target[h] = the sum of the sources' hour h, added in the order given; the sources fixed at
+// compile time, so that the day's 24 sums stay in vector registers.
+template <int... Sources> void SumInto(float (*hourly)[24], int target)
 {
-    for (int h = 0; h < 24; ++h) {
-        float sum = 0;
-        for (int source : sources)
-            sum += hourly[source][h];
-        hourly[target][h] = sum;
-    }
+    float sum[24];
+    for (int h = 0; h < 24; ++h)
+        sum[h] = (0.0f + ... + hourly[Sources][h]);
+    std::copy(sum, sum + 24, hourly[target]);
 }
 } // namespace
 
@@ -75,28 +74,41 @@ void CCalculate_Result_IsACLoadStepCalculation::ApplyHourFactor(int hour, int fa
         Hourly[k][hour] *= f;
 }
 
+void CCalculate_Result_IsACLoadStepCalculation::SumIndoorLoads()
+{
+    SumInto<45, 34, 35, 46, 36, 37, 40, 42, 47, 39, 44, 54, 41, 52, 43, 49, 53>(Hourly, 48);
+    SumInto<48, 17, 20, 21, 23, 24, 26, 28, 30>(Hourly, 14);
+    SplitBySign(Hourly[14], Hourly[6], Hourly[8], Hours);
+}
+
 void CCalculate_Result_IsACLoadStepCalculation::SumLoads()
 {
-    SumInto(Hourly, 48, {45, 34, 35, 46, 36, 37, 40, 42, 47, 39, 44, 54, 41, 52, 43, 49, 53});
-    SumInto(Hourly, 14, {48, 17, 20, 21, 23, 24, 26, 28, 30});
+    SumInto<45, 34, 35, 46, 36, 37, 40, 42, 47, 39, 44, 54, 41, 52, 43, 49, 53>(Hourly, 48);
+    SumInto<48, 17, 20, 21, 23, 24, 26, 28, 30>(Hourly, 14);
     // Evaporation (28) carries no sensible part.
-    SumInto(Hourly, 15, {48, 18, 20, 21, 23, 24, 26, 30});
-    SumInto(Hourly, 16, {19, 22, 25, 27, 29, 31});
-    SumInto(Hourly, 10, {14, 12});
-    SumInto(Hourly, 11, {15, 13});
+    SumInto<48, 18, 20, 21, 23, 24, 26, 30>(Hourly, 15);
+    SumInto<19, 22, 25, 27, 29, 31>(Hourly, 16);
+    SumInto<14, 12>(Hourly, 10);
+    SumInto<15, 13>(Hourly, 11);
     SplitBySign(Hourly[14], Hourly[6], Hourly[8], Hours);
     SplitBySign(Hourly[15], Hourly[7], Hourly[9], Hours);
     SplitBySign(Hourly[12], Hourly[5], Hourly[4], Hours);
     // Each part goes to the cooling or the heating total by its own sign; a zero counts as cooling.
+    // Adding 0 where a part goes to the other total changes no sum, and keeps the loop free of
+    // branches.
+    float coolFull[Hours], heatFull[Hours], coolSensible[Hours], heatSensible[Hours];
     for (int h = 0; h < Hours; ++h) {
-        float coolFull = 0, heatFull = 0, coolSensible = 0, heatSensible = 0;
-        for (int full : {14, 12})
-            (Hourly[full][h] >= 0 ? coolFull : heatFull) += Hourly[full][h];
-        for (int sensible : {15, 13})
-            (Hourly[sensible][h] >= 0 ? coolSensible : heatSensible) += Hourly[sensible][h];
-        Hourly[0][h] = coolFull;
-        Hourly[1][h] = coolSensible;
-        Hourly[2][h] = heatFull;
-        Hourly[3][h] = heatSensible;
+        const float full = Hourly[14][h], air = Hourly[12][h];
+        const float sensible = Hourly[15][h], airSensible = Hourly[13][h];
+        coolFull[h] = (0.0f + (full >= 0 ? full : 0.0f)) + (air >= 0 ? air : 0.0f);
+        heatFull[h] = (0.0f + (full >= 0 ? 0.0f : full)) + (air >= 0 ? 0.0f : air);
+        coolSensible[h] =
+            (0.0f + (sensible >= 0 ? sensible : 0.0f)) + (airSensible >= 0 ? airSensible : 0.0f);
+        heatSensible[h] =
+            (0.0f + (sensible >= 0 ? 0.0f : sensible)) + (airSensible >= 0 ? 0.0f : airSensible);
     }
+    std::copy(coolFull, coolFull + Hours, Hourly[0]);
+    std::copy(coolSensible, coolSensible + Hours, Hourly[1]);
+    std::copy(heatFull, heatFull + Hours, Hourly[2]);
+    std::copy(heatSensible, heatSensible + Hours, Hourly[3]);
 }

@@ -33,6 +33,9 @@ public:
     void ApplyHourFactor(int hour, int factor);
     // Recomputes arrays 48, 14, 15, 16, 10, 11 and 0..9 from the components, every hour.
     void SumLoads();
+    // Recomputes only arrays 48 and 14 and from them the indoor cooling and heating 6 and 8: what
+    // deciding which indoor state conditions an hour needs. The other sums are left as they were.
+    void SumIndoorLoads();
 
     static const CResultLayout& Layout();
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 // One peak of a totals record: the array it is taken from, the totals field it goes to and the
@@ -42,6 +43,8 @@ private:
     int m_width;
     std::vector<int> m_converted;
     std::vector<int> m_added;
+    // m_added as runs of consecutive values: first value and count.
+    std::vector<std::pair<int, int>> m_addedRuns;
     std::vector<SPeakRule> m_peaks;
     std::vector<int> m_summedFields;
 };
