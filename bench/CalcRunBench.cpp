@@ -1,9 +1,10 @@
 // Load calculation runs of generated office buildings (see CBenchProject) with the real room engine
-// and calculation library, through the driver as the load command calls it: the detailed cooling
-// design day (design type 3), the daily cooling year (5) and the detailed heating design day (6).
+// and calculation library, through the driver as the load command calls it, under any design type:
+// by default the detailed cooling design day (design type 3), the daily cooling year (5) and the
+// detailed heating design day (6).
 // Prints, for each run, its time, the peak memory of the process before and after it and the lines
 // the run wrote to the message panel; building the project is not timed. Run it pinned to one core:
-//   taskset -c 0 bench_calc_run [--type 3|5|6]... [--rooms N]
+//   taskset -c 0 bench_calc_run [--type 0..8]... [--rooms N]
 // The peak memory only grows over the process, so a run's own peak is its "after" figure only when
 // it runs first (--type picks a single run).
 #include "bench/CBenchProject.h"
@@ -11,11 +12,9 @@
 #include "calc/CCalResultBuffer.h"
 #include "calc/CCalculateHostBase.h"
 #include "calc/CCalculate_Manager.h"
-#include "calc/CCalculate_Result_IsACLoadCalculation.h"
-#include "calc/CCalculate_Result_IsACLoadStepCalculation.h"
-#include "calc/CCalculate_Result_IsHeatingLoadStepCalculation.h"
 #include "calc/CNodeDataBuffer.h"
 #include "calc/ResultByType.h"
+#include "calc/ResultDispatch.h"
 #include "platform/core/Exception.h"
 
 #include <QCommandLineParser>
@@ -26,6 +25,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -34,10 +34,19 @@ struct SRun
 {
     int DesignType;
     int Rooms;
-    qint64 TargetMs;
+    qint64 TargetMs; // 0: none
 };
-constexpr SRun kRuns[] = {{3, 1000, 2000}, {5, 200, 10000}, {6, 1000, 1000}};
-constexpr long kDailyPeakTargetKiB = 1024L * 1024L;
+// Every design type with its default size and time target; the first three are run by default.
+constexpr SRun kRuns[] = {{3, 1000, 2000}, {5, 200, 1000}, {6, 1000, 1000}, {0, 1000, 0},  {1, 1000, 0},
+                          {2, 1000, 0},    {4, 1000, 0},   {7, 1000, 0},    {8, 200, 1000}};
+constexpr int kDefaultRuns = 3;
+// The daily types hold a year of records per room while it is calculated.
+constexpr long kDailyPeakTargetKiB = 100L * 1024L;
+
+bool IsDaily(int designType)
+{
+    return designType == 5 || designType == 8;
+}
 
 // The program above the calculation: no scheme, storeys at 0 m; it counts the message-panel
 // lines by category and keeps the first message of the message list window.
@@ -63,29 +72,29 @@ public:
     QString FirstMessage;
 };
 
-// The largest magnitude of the total load (array 0) over the hours and records of the building's
-// total: a sign of life of the physics next to the time.
-template <typename Record> float PeakTotalLoad(const void* total, int records)
+// The largest magnitude of the total load (array 0, or value 0 of the quick estimates) over the
+// hours and records of the building's total: a sign of life of the physics next to the time.
+template <typename Record> float PeakTotalLoad(const Record* records, int steps)
 {
     float peak = 0;
-    for (int r = 0; r < records; ++r)
-        for (float value : static_cast<const Record*>(total)[r].Hourly[0])
-            peak = std::max(peak, std::fabs(value));
+    for (int r = 0; r < steps; ++r) {
+        if constexpr (requires { records[r].Hourly; }) {
+            for (float value : records[r].Hourly[0])
+                peak = std::max(peak, std::fabs(value));
+        } else {
+            peak = std::max(peak, std::fabs(records[r].Value[0]));
+        }
+    }
     return peak;
 }
 
 float PeakTotalLoad(const void* total, int designType)
 {
-    switch (designType) {
-    case 3:
-        return PeakTotalLoad<CCalculate_Result_IsACLoadCalculation>(total, 1);
-    case 5:
-        return PeakTotalLoad<CCalculate_Result_IsACLoadStepCalculation>(total, ResultStepCount(designType));
-    case 6:
-        return PeakTotalLoad<CCalculate_Result_IsHeatingLoadStepCalculation>(total, 1);
-    default:
-        return 0;
-    }
+    float peak = 0;
+    VisitResultType(designType, [&](auto* tag, int steps) {
+        peak = PeakTotalLoad(static_cast<const ResultRecordOf<decltype(tag)>*>(total), steps);
+    });
+    return peak;
 }
 
 // Builds the project, runs it and prints the figures; false when the run failed or left rooms out.
@@ -122,16 +131,18 @@ bool Measure(const SRun& run)
     }
     const long after = CBenchProject::PeakMemoryKiB();
 
-    std::printf(
-        "design type %d, %d rooms (%d calculated, run result %d): %lld ms (processor %.0f ms), target %lld "
-        "ms: %s\n",
-        run.DesignType, project.RoomCount(), calculated, kind, static_cast<long long>(elapsed), cpuMs,
-        static_cast<long long>(run.TargetMs), elapsed < run.TargetMs ? "met" : "MISSED");
+    std::printf("design type %d, %d rooms (%d calculated, run result %d): %lld ms (processor %.0f ms)",
+                run.DesignType, project.RoomCount(), calculated, kind, static_cast<long long>(elapsed),
+                cpuMs);
+    if (run.TargetMs > 0)
+        std::printf(", target %lld ms: %s", static_cast<long long>(run.TargetMs),
+                    elapsed < run.TargetMs ? "met" : "MISSED");
+    std::printf("\n");
     std::printf("  peak total load of the building %.1f kW, %.1f W/m2 of floor\n", peakLoad / 1000.0,
                 peakLoad / (project.RoomCount() * CBenchProject::RoomArea));
     std::printf("  peak memory %ld KiB before the run, %ld KiB after it (+%ld KiB)", before, after,
                 after - before);
-    if (run.DesignType == 5)
+    if (IsDaily(run.DesignType))
         std::printf(", target %ld KiB: %s", kDailyPeakTargetKiB,
                     after < kDailyPeakTargetKiB ? "met" : "MISSED");
     std::printf("\n  message panel lines by category 0..5:");
@@ -152,11 +163,13 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(
         QStringLiteral("Times load calculation runs of generated office buildings."));
     parser.addHelpOption();
-    const QCommandLineOption typeOption(
-        QStringLiteral("type"), QStringLiteral("Design type to run: 3, 5 or 6."), QStringLiteral("type"));
-    const QCommandLineOption roomsOption(QStringLiteral("rooms"),
-                                         QStringLiteral("Rooms of every run in place of 1000 / 200 / 1000."),
-                                         QStringLiteral("count"));
+    const QCommandLineOption typeOption(QStringLiteral("type"),
+                                        QStringLiteral("Design type to run, 0 to 8 (by default 3, 5 and 6)."),
+                                        QStringLiteral("type"));
+    const QCommandLineOption roomsOption(
+        QStringLiteral("rooms"),
+        QStringLiteral("Rooms of every run in place of 200 (types 5 and 8) or 1000."),
+        QStringLiteral("count"));
     parser.addOption(typeOption);
     parser.addOption(roomsOption);
     parser.process(app);
@@ -171,11 +184,16 @@ int main(int argc, char** argv)
         }
     }
     std::vector<SRun> runs;
-    for (const SRun& run : kRuns)
-        if (!parser.isSet(typeOption) || parser.values(typeOption).contains(QString::number(run.DesignType)))
-            runs.push_back({run.DesignType, rooms ? rooms : run.Rooms, run.TargetMs});
+    for (int i = 0; i < static_cast<int>(std::size(kRuns)); ++i) {
+        const SRun& run = kRuns[i];
+        const bool chosen = parser.isSet(typeOption)
+                                ? parser.values(typeOption).contains(QString::number(run.DesignType))
+                                : i < kDefaultRuns;
+        if (chosen)
+            runs.push_back({run.DesignType, rooms ? rooms : run.Rooms, rooms ? 0 : run.TargetMs});
+    }
     if (runs.empty()) {
-        std::fprintf(stderr, "--type takes 3, 5 or 6\n");
+        std::fprintf(stderr, "--type takes 0 to 8\n");
         return 2;
     }
 
