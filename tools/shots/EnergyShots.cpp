@@ -28,6 +28,9 @@ void AddEnergyFormShots(FormShotList& shots)
                          report->SetBuildingName(building);
                          report->SetTemplatePath(CProgramFolder::Resolve(QStringLiteral("Lib\\reportA.fr3")));
                          report->GatherValues();
+                         // Maximized in use; without a window manager the picture needs a size.
+                         report->setWindowState(Qt::WindowNoState);
+                         report->resize(1000, 760);
                          return report;
                      }});
 }
