@@ -30,19 +30,25 @@ void AddSources(float* destination, std::initializer_list<const float*> sources,
 }
 } // namespace
 
+// Where the processor has wider vector registers the same sums take half the instructions.
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
+__attribute__((target_clones("avx2", "default")))
+#endif
 void AddArray(float* destination, const float* s1, int n, bool zeroFirst)
 {
     if (zeroFirst) {
         AddSources(destination, {s1}, n, zeroFirst);
         return;
     }
-    // The commonest sum of all, days added into days, without the loop over sources.
+    // The commonest sum of all, days added into days, without the loop over sources: four values
+    // at a time, each read before it is written, a vector register's worth.
+    constexpr int kLane = 4;
     int i = 0;
-    for (; i + kBlock <= n; i += kBlock) {
-        float sum[kBlock];
-        for (int k = 0; k < kBlock; ++k)
+    for (; i + kLane <= n; i += kLane) {
+        float sum[kLane];
+        for (int k = 0; k < kLane; ++k)
             sum[k] = destination[i + k] + s1[i + k];
-        for (int k = 0; k < kBlock; ++k)
+        for (int k = 0; k < kLane; ++k)
             destination[i + k] = sum[k];
     }
     for (; i < n; ++i)

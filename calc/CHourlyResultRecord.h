@@ -2,6 +2,7 @@
 #include "calc/CResultLayout.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 // Common part of the result records made of hourly arrays: N arrays of 24 floats (hour 0 first)
@@ -26,7 +27,8 @@ public:
     // Every array zero; an existing totals record stays, with all its fields zero.
     void Reset()
     {
-        std::fill(&Hourly[0][0], &Hourly[0][0] + N * Hours, 0.0f);
+        // All bits zero is 0.0f: the library's block fill, much quicker than a loop of floats.
+        std::memset(Hourly, 0, sizeof Hourly);
         if (Totals)
             *Totals = TTotals{};
     }

@@ -1,6 +1,7 @@
 #include "calclib/ColdAirInfiltration.h"
 
 #include "calclib/CalcTables.h"
+#include "calclib/SharedValueTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +32,31 @@ double CrackAirFlow(const CrackLeakage& c, double outdoorTemp)
         return 0.0;
     return c.crackCoef * c.crackLength *
            std::pow(0.5 * OutdoorAirDensity(outdoorTemp) * pressure, c.exponent);
+}
+
+namespace {
+using CrackKey = SharedKey<36>;
+thread_local SharedValueTable<CrackKey, UnitHours, 4096> t_crackDays;
+} // namespace
+
+void CrackAirFlowDay(const CrackLeakage& c, const double outdoorTemp24[24], double out24[24])
+{
+    if (c.crackLength <= 0.0 || c.crackCoef <= 0.0) {
+        std::fill(out24, out24 + 24, 0.0);
+        return;
+    }
+    CrackKey key;
+    for (double value : {c.crackLength, c.crackCoef, c.exponent, c.orientation, c.windPressure,
+                         c.thermalPressure, c.windSpeed, c.openingHeight, c.neutralHeight, c.shaftTemp})
+        key.Add(value);
+    key.Add(c.withStack ? 1 : 0);
+    key.Add(outdoorTemp24, 24);
+    UnitHours scratch;
+    const UnitHours& day = SharedValue(t_crackDays, key, scratch, [&](UnitHours& d) {
+        for (int h = 0; h < 24; ++h)
+            d.v[h] = CrackAirFlow(c, outdoorTemp24[h]);
+    });
+    std::copy(day.v, day.v + 24, out24);
 }
 
 double CrackCoefficient(int32_t tightnessGrade)

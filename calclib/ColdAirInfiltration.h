@@ -32,6 +32,8 @@ double OutdoorAirDensity(double outdoorTemp);
 
 // m³/h of outdoor air at outdoor temperature t_w.
 double CrackAirFlow(const CrackLeakage& c, double outdoorTemp);
+// The same for the 24 hours of a day; openings alike on a day share it (SharedValueTable.h).
+void CrackAirFlowDay(const CrackLeakage& c, const double outdoorTemp24[24], double out24[24]);
 
 // α1 of the air-tightness grade index 0..4 (I..V); other indices count as III.
 double CrackCoefficient(int32_t tightnessGrade);

@@ -83,18 +83,24 @@ double OutdoorAt(const float* profile24, int h)
     return AirTemp(ValueAt(profile24, h));
 }
 
-double BasicLoss(const Element& e, const float* profile24, int h)
+// The basic loss Q1 of every hour. The far side is chosen once for the day, which leaves the hourly
+// loop free of branches.
+void BasicLoss(const Element& e, const float* profile24, double q1[24])
 {
     const double ka = e.k * e.area;
     switch (e.adjacency.side) {
     case FarSide::HeatedRoom:
-        return -ka * (e.roomTemp - e.adjacentTemp);
+        std::fill(q1, q1 + 24, -ka * (e.roomTemp - e.adjacentTemp));
+        return;
     case FarSide::GivenDelta:
-        return ka * e.delta;
+        std::fill(q1, q1 + 24, ka * e.delta);
+        return;
     case FarSide::Unheated:
         break;
     }
-    return -e.adjacency.alpha * ka * (e.roomTemp - OutdoorAt(profile24, h));
+    const double factor = -e.adjacency.alpha * ka;
+    for (int h = 0; h < 24; ++h)
+        q1[h] = factor * (e.roomTemp - OutdoorAt(profile24, h));
 }
 
 // Transmission loss of every hour into transmission[], and the detail tail.
@@ -103,8 +109,8 @@ void Transmission(const Element& e, const float* profile24, const DetailTail& ta
     const double additions = 1.0 + e.orientation + e.wind + e.door;
     const double factor = additions * (1.0 + e.height) * (1.0 + e.intermittent);
     double q1[24], qOrientation[24], qWind[24], qRest[24];
+    BasicLoss(e, profile24, q1);
     for (int h = 0; h < 24; ++h) {
-        q1[h] = BasicLoss(e, profile24, h);
         transmission[h] = q1[h] * factor;
         qOrientation[h] = q1[h] * e.orientation;
         qWind[h] = q1[h] * e.wind;
@@ -209,11 +215,16 @@ DIZEDOZEV_API void GetHL_OutWindow_Angle_v2012(
     crack.shaftTemp = AirTemp(shaftTemp);
     crack.withStack = simplified == 0;
 
+    double outdoor[24], air[24];
+    for (int h = 0; h < 24; ++h)
+        outdoor[h] = OutdoorAt(profile24, h);
+    if (estimation)
+        std::fill(air, air + 24, estimatedAir);
+    else
+        CrackAirFlowDay(crack, outdoor, air);
     double infiltration[24], total[24];
     for (int h = 0; h < 24; ++h) {
-        const double tOut = OutdoorAt(profile24, h);
-        const double air = estimation ? estimatedAir : CrackAirFlow(crack, tOut);
-        infiltration[h] = InfiltrationHeat(air, e.roomTemp, tOut);
+        infiltration[h] = InfiltrationHeat(air[h], e.roomTemp, outdoor[h]);
         total[h] = transmission[h] + infiltration[h];
     }
     Store(infiltration24, 24, infiltration);
