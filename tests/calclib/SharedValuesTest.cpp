@@ -183,6 +183,18 @@ TEST_F(SharedValuesTest, CallsGiveTheResultsOfACallComputedAlone)
              GetDL_Addition_Infiltration(area, 3.0f, 99860.0f, 26, 55, day, wb.data(), 10, 1, schedule.data(),
                                          out);
          }},
+        {"window losing heat and leaking cold air through its cracks",
+         [](float crack, const float* day, float* out) {
+             float rates[6] = {}, blocks[4][24] = {}, infiltration[24];
+             FloatHours winter;
+             for (int h = 0; h < 24; ++h)
+                 winter[h] = day[h] / 10.0f - 12.0f;
+             GetHL_OutWindow_Angle_v2012(5, 3.0f, 2.8f, 18, winter.data(), 0, 3.0f, 0, 12.0f, 3.5f, 0, 0, 6,
+                                         10, -5, -10, -15, 10, 0.67f, 1.0f, 0, 0.7f, 0, 0, 1, 20, nullptr, 30,
+                                         crack, 2, 1, 10, 39.8f, 33.5f, infiltration, out, 0.0, -1.0, 0,
+                                         &rates[1], &rates[2], blocks[0], &rates[3], &rates[4], &rates[5],
+                                         blocks[1], blocks[2], blocks[3]);
+         }},
     };
     // Outdoor dry bulb and global horizontal irradiance alike: each call reads the one it needs.
     const FloatHours day = SunnyDay(30.0f);
