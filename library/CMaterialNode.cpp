@@ -8,9 +8,11 @@
 #include "model/TInitalizationManage.h"
 #include "platform/core/CDbConnection.h"
 #include "platform/core/CDbQuery.h"
+#include "platform/core/CSavepoint.h"
 #include "platform/core/CTool.h"
 #include "platform/core/Exception.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -208,10 +210,10 @@ void CMaterialNode::WriteRow(CDbQuery& query) const
         query.SetFieldValue(QStringLiteral("catergory"), Category());
 }
 
-void CMaterialNode::Save()
+int CMaterialNode::WriteState()
 {
     if (!Data)
-        return;
+        return -1;
     const QString table = Table();
     CDbQuery query(Connection ? Connection->Name() : QString());
     switch (State) {
@@ -220,10 +222,24 @@ void CMaterialNode::Save()
         query.Edit();
         WriteRow(query);
         query.Post();
-        State = StateClean;
-        break;
-    case StateDeleted: {
+        return ID;
+    case StateDeleted:
         ExecQueryGuarded(query, {QStringLiteral("delete from %1 where ID = ?").arg(table), {ID}});
+        return ID;
+    case StateNew:
+        OpenQueryGuarded(query, {QStringLiteral("select * from %1 where 1<>1").arg(table)});
+        query.Append();
+        WriteRow(query);
+        query.Post(); // reads the new row's ID back
+        return query.AsInt(QStringLiteral("ID"));
+    default:
+        return -1;
+    }
+}
+
+void CMaterialNode::AcceptSaved(int id)
+{
+    if (State == StateDeleted) {
         if (!Parent)
             return;
         auto& siblings = Parent->Children;
@@ -233,17 +249,58 @@ void CMaterialNode::Save()
             siblings.erase(self); // destroys this node: nothing of it is used afterwards
         return;
     }
-    case StateNew:
-        OpenQueryGuarded(query, {QStringLiteral("select * from %1 where 1<>1").arg(table)});
-        query.Append();
-        WriteRow(query);
-        query.Post(); // reads the new row's ID back
-        ID = query.AsInt(QStringLiteral("ID"));
-        State = StateClean;
-        break;
-    default:
-        break;
+    ID = id;
+    State = StateClean;
+}
+
+void CMaterialNode::Save()
+{
+    if (State == StateClean || !Data)
+        return;
+    AcceptSaved(WriteState());
+}
+
+bool CMaterialNode::HasPending() const
+{
+    if (State != StateClean)
+        return true;
+    return std::any_of(Children.begin(), Children.end(), [](const auto& child) { return child->HasPending(); });
+}
+
+void CMaterialNode::SaveAll(const std::vector<CMaterialNode*>& roots)
+{
+    struct SWritten
+    {
+        CMaterialNode* node;
+        int id;
+    };
+    std::vector<std::unique_ptr<CSavepoint>> savepoints; // one per database
+    QStringList databases;
+    std::vector<SWritten> written;
+    std::vector<CMaterialNode*> categories;
+    for (CMaterialNode* root : roots) {
+        if (!root || !root->Connection)
+            continue;
+        const QString database = root->Connection->Name();
+        if (!databases.contains(database)) {
+            databases << database;
+            savepoints.push_back(std::make_unique<CSavepoint>(database));
+        }
+        root->ForEachPostOrder([&](CMaterialNode& node) {
+            if (node.NodeKind == KindCategory && node.State == StateNew)
+                categories.push_back(&node);
+            if (node.NodeKind != KindRecord || node.State == StateClean || !node.Data)
+                return;
+            written.push_back({&node, node.WriteState()});
+        });
     }
+    for (const auto& savepoint : savepoints)
+        savepoint->Commit();
+    // Post-order: a deleted record has no children, so removing it leaves every later entry valid.
+    for (const SWritten& entry : written)
+        entry.node->AcceptSaved(entry.id);
+    for (CMaterialNode* category : categories)
+        category->State = StateClean;
 }
 
 CMaterialNode* CMaterialNode::CopyTo(CMaterialNode* targetRoot, bool noQuestion)

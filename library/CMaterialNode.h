@@ -90,6 +90,18 @@ public:
     // deleted deletes it and then removes the node from its parent, which destroys it. A node without
     // values is not written. Failing statements raise "查询SQL发生异常:..." or "执行数据发生异常:...".
     void Save();
+    // Writes the node's pending row change without changing the node and answers the row's ID (the
+    // new one for an inserted row); -1 when nothing is to be written (also for a node without values). Save and SaveAll build on it.
+    int WriteState();
+    // The node after WriteState's change was committed: clean with the row's ID; a deleted node
+    // removes itself from its parent, which destroys it.
+    void AcceptSaved(int id);
+    // Saves every record node of the roots: each database's rows in one transaction, all databases
+    // committed before any node changes, so a failure leaves the rows and the nodes as they were
+    // and raises. Categories made by copies count as saved with their records.
+    static void SaveAll(const std::vector<CMaterialNode*>& roots);
+    // Whether the node or a node below it is not clean.
+    bool HasPending() const;
     // Copies a record into the tree of the target root (in memory; written at the next Save), into
     // the category of the same caption, made when missing. A record of the same name there is
     // answered when its values are equal; with other values the user chooses to overwrite it, keep
