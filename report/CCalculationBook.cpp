@@ -77,24 +77,39 @@ void CCalculationBook::Assemble()
     if (m_options.IsOutput(79) && !AddSection(BuildFormulaSection()))
         return;
     if (m_options.IsOutput(80)) {
-        BuildSubtitlePage(QStringLiteral("负荷详细计算参数"));
-        BuildDetailTables();
+        // The part's page is numbered only when a table follows it.
+        BuildDetailedInputTables();
+        if (DetailReportList.Count() > 0)
+            BuildSubtitlePage(QStringLiteral("负荷详细计算参数"));
         for (int i = 0; i < DetailReportList.Count(); ++i)
             if (!AddSection(DetailReportList.Get(i)))
                 return;
     }
-    if (m_options.IsOutput(192) && !AddSection(BuildPendingSection()))
+    if (m_options.IsOutput(192) && !AddSection(BuildLoadStatisticsSection()))
         return;
     if (m_options.IsOutput(310)) {
-        const bool engineering = CProjectData::Current().Unit != 0;
-        BuildSubtitlePage(QStringLiteral("负荷逐时数据 单位:%1")
-                              .arg(engineering ? QStringLiteral("kcal/h") : QStringLiteral("W")));
-        if (!AddSection(BuildPendingSection()))
+        // The part's page is numbered only when the section follows it.
+        CQORReport* hourly = BuildHourlyLoadSection();
+        if (hourly && hourly->RecordCount() == 0 && hourly->SubReportCount() == 0)
+            hourly = nullptr;
+        if (hourly && !Stopped()) {
+            const bool engineering = CProjectData::Current().Unit != 0;
+            BuildSubtitlePage(QStringLiteral("负荷逐时数据 单位:%1")
+                                  .arg(engineering ? QStringLiteral("kcal/h") : QStringLiteral("W")));
+        }
+        if (!AddSection(hourly))
             return;
     }
-    for (int id : {457, 467, 468, 469, 613})
-        if (m_options.IsOutput(id) && !AddSection(BuildPendingSection()))
-            return;
+    if (m_options.IsOutput(457) && !AddSection(BuildConditionAnalysisSection()))
+        return;
+    if (m_options.IsOutput(467) && !AddSection(BuildStoreyGroupSection()))
+        return;
+    if (m_options.IsOutput(468) && !AddSection(BuildReturnAirSystemSection()))
+        return;
+    if (m_options.IsOutput(469) && !AddSection(BuildFreshAirSystemSection()))
+        return;
+    if (m_options.IsOutput(613) && !AddSection(BuildRemarksSection()))
+        return;
 }
 
 bool CCalculationBook::AddSection(CQORReport* report)
@@ -128,7 +143,8 @@ CQORReport* CCalculationBook::NewReport(const char* templatePath)
 {
     auto* report = new CQORReport;
     ReportList.Add(report);
-    report->LoadReportTemplate(CProgramFolder::Resolve(QString::fromLatin1(templatePath)));
+    if (*templatePath)
+        report->LoadReportTemplate(CProgramFolder::Resolve(QString::fromLatin1(templatePath)));
     return report;
 }
 

@@ -2,13 +2,23 @@
 #include "model/CRegistry.h"
 #include "platform/core/CMyList.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
+class CBaseData;
 class CCalculate_Manager;
+class CCalculate_Room;
+class CCalculate_Storey;
+class CElementBase;
+class CRoom;
+struct SBookDetailTable;
 class CHeatingLoadBookBase;
+class CHourlyLoadTable;
 class CLIB_LayeredConstruction;
 class COutputParams;
 class CQORReport;
@@ -44,6 +54,22 @@ public:
     CQORReport* BuildEnvelopeSection();
     CQORReport* BuildFormulaSection();
 
+    // The detailed input tables: one report per ticked kind that received rows, in DetailReportList
+    // (emptied first); nothing at all when option 80 is not ticked.
+    void BuildDetailedInputTables();
+    // The load statistics table of the design type (option 192), calculating the rooms whose own,
+    // storey's or building's statistics flag is on; null when not ticked or stopped.
+    CQORReport* BuildLoadStatisticsSection();
+    // The hourly load tables (option 310) of the flagged buildings, storeys and rooms; null when
+    // not ticked, stopped, or no month or day is chosen for the monthly and daily types.
+    CQORReport* BuildHourlyLoadSection();
+    // The closing sections; each null when its option is not ticked or it has nothing to print.
+    CQORReport* BuildConditionAnalysisSection();
+    CQORReport* BuildStoreyGroupSection();
+    CQORReport* BuildReturnAirSystemSection();
+    CQORReport* BuildFreshAirSystemSection();
+    CQORReport* BuildRemarksSection();
+
     // The rows of one construction at EncloseRowCounter, which advances by the rows written:
     // summer and winter for the cooling design types, winter alone for heating. A K of 0 gives a
     // thermal resistance of 0.
@@ -70,16 +96,37 @@ public:
     QStringList UsedFieldNames;
 
 private:
-    // A report of the book from the template under the program folder, printed landscape when the
-    // section key of the "Landscape" settings reads 1.
+    // A report of the book from the template under the program folder (none for an empty path),
+    // printed landscape when the section key of the "Landscape" settings reads 1.
     CQORReport* NewSectionReport(const char* templatePath, const char* landscapeKey);
     CQORReport* NewReport(const char* templatePath);
     // The subtitle page that opens entries 6 and 8.
     CQORReport* BuildSubtitlePage(const QString& caption);
-    // Sections of the detailed inputs, statistics, hourly data, condition analysis, storey groups,
-    // air systems and remarks; they print nothing yet.
-    void BuildDetailTables() {}
-    CQORReport* BuildPendingSection() { return nullptr; }
+    // Load statistics: the steps that get rows (step index, date text of the label).
+    static std::vector<std::pair<int, QString>> StatisticsSteps(int designType);
+    // Makes the storey current with its elevation, as the room calculation expects.
+    void EnterStatisticsStorey(CCalculate_Storey& storey);
+    // The rooms of the structure with their air system of the room column, as the two system
+    // sections list them.
+    CQORReport* BuildAirSystemSection(bool primary);
+    // Design type 3: the table "大楼汇总" of the summed hourly-flagged buildings, when there are two
+    // or more.
+    void WriteHourlySummary(CHourlyLoadTable& table, bool oneArea);
+    // Detailed input tables: the tables of one call with their row counters.
+    struct SDetailOpen;
+    struct SDetailTables;
+    void WriteDetailRows(SDetailTables& tables, CCalculate_Room& room, const CRoom& element, const QString& path);
+    void WritePeopleRow(SDetailOpen& table, const CBaseData& entry, const CRoom& room, const QString& path);
+    void WriteLightingRow(SDetailOpen& table, const CBaseData& entry, const QString& path);
+    void WriteDetailRow(SDetailOpen& table, const SBookDetailTable& kind, const CBaseData& entry,
+                        const QString& owner);
+    // Begin and end columns of a people or lighting row, from the element's schedule.
+    void WriteHourColumns(CQORReport& report, int row, const CElementBase& element, int beginOption, int endOption,
+                          int beginColumn);
+    // The first and last hour the schedule is on during the design day of the design type.
+    void ScheduleHours(const QString& name, int& begin, int& end);
+    // "System Error ID:%d Did not handle" in the error category, once per option and book.
+    void ReportUnhandledOption(int option);
     // Adds a section built by an ordinary entry; false when the run was stopped.
     bool AddSection(CQORReport* report);
     void Assemble();
@@ -98,4 +145,5 @@ private:
     COutputParams& m_options;
     CRegistry m_landscape;
     bool m_firstSection = true;
+    QSet<int> m_reportedErrorIds;
 };

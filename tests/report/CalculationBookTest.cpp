@@ -81,10 +81,11 @@ TEST_F(CalculationBookTest, SectionsAreNumberedOverThoseTickedAndTheFirstStartsA
     const SCase cases[] = {
         {{}, 0, {"封面"}},
         {{19, 79}, 0, {"封面", "一、室外气象参数", "二、负荷计算方法及公式"}},
-        // The subtitle page takes its number even when no table follows it.
-        {{80}, 0, {"封面", "一、负荷详细计算参数"}},
-        {{10, 310}, 1, {"封面", "一、建筑概况", "二、负荷逐时数据 单位:kcal/h"}},
-        {{310}, 0, {"封面", "一、负荷逐时数据 单位:W"}},
+        // The subtitle page is left out, with its number, when no table follows it.
+        {{80}, 0, {"封面"}},
+        // Hourly loads of no flagged node: no page either.
+        {{10, 310}, 1, {"封面", "一、建筑概况"}},
+        {{310}, 0, {"封面"}},
         {{10, 19, 38, 67, 79}, 0,
          {"封面", "一、建筑概况", "二、室外气象参数", "三、室内设计参数", "四、围护结构参数",
           "五、负荷计算方法及公式"}},
