@@ -3,6 +3,8 @@
 #include "app/controls/CSysOutputManage.h"
 #include "app/controls/TMsgListForm.h"
 #include "model/CNodeData.h"
+#include "plugin/CPlugManage.h"
+#include "plugin/CPlugReportItem.h"
 #include "project/CSystemGlobalData.h"
 
 CMainCalcHost::CMainCalcHost(CSysOutputManage& output, QWidget* mainWindow)
@@ -31,6 +33,17 @@ void CMainCalcHost::SetSchemeName(const QString& name)
 {
     if (CSystemGlobalData::Exists())
         CSystemGlobalData::Current().CurRunSolInfo.SchemeName = name;
+}
+
+std::vector<CSchemePlugInBase*> CMainCalcHost::SchemePlugIns() const
+{
+    m_plugIns.clear();
+    if (CPlugManage::Exists() && CSystemGlobalData::Exists())
+        m_plugIns = CPlugReportItem::ForDesignType(CPlugManage::Current(), CSystemGlobalData::Current().DesignType, false);
+    std::vector<CSchemePlugInBase*> items;
+    for (const auto& item : m_plugIns)
+        items.push_back(item.get());
+    return items;
 }
 
 void CMainCalcHost::SetSchemePlugInIndex(int index)

@@ -2,7 +2,9 @@
 #include "calc/CCalculateHostBase.h"
 
 #include <memory>
+#include <vector>
 
+class CPlugReportItem;
 class CSysOutputManage;
 class QWidget;
 class TMsgListForm;
@@ -23,6 +25,8 @@ public:
     QString SchemeName() const override;
     void SetSchemeName(const QString& name) override;
     void SetSchemePlugInIndex(int index) override;
+    // The enabled plug-ins of the current design type.
+    std::vector<CSchemePlugInBase*> SchemePlugIns() const override;
     double GetElevation(const CNodeData& storeyNode) const override;
     void AddMessage(const QString& text) override;
     // Lines of the calculation carry no action.
@@ -33,4 +37,5 @@ public:
 private:
     CSysOutputManage& m_output;
     std::unique_ptr<TMsgListForm> m_messageList;
+    mutable std::vector<std::unique_ptr<CPlugReportItem>> m_plugIns;
 };

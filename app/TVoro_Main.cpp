@@ -19,6 +19,7 @@
 #include "platform/core/CTool.h"
 #include "platform/core/Exception.h"
 #include "platform/ui/TApplication.h"
+#include "plugin/CPlugManage.h"
 #include "project/CProjectDBRepair.h"
 #include "project/CSystemGlobalData.h"
 
@@ -102,6 +103,7 @@ TVoro_Main::TVoro_Main(QWidget* parent) : QMainWindow(parent)
     FormCreate();
     CreateCalculateHost();
     CreateCustomHint();
+    CreatePlugInHost();
 }
 
 TVoro_Main::~TVoro_Main()
@@ -711,8 +713,7 @@ void TVoro_Main::ConnectCommands()
     on("Action_Help", &TVoro_Main::Action_HelpExecute);
     on("Action_About", &TVoro_Main::Action_AboutExecute);
     on("Action_MakeCurrentProjectToModule", &TVoro_Main::Action_MakeCurrentProjectToModuleExecute);
-    for (const char* name : {"Action_MergePrj", "Action_CloudRegister", "Action_CloudCal",
-                             "Action_PlugManage", "act_savingmode", "act_balanceoutput", "btnseason_chart"}) {
+    for (const char* name : {"act_savingmode", "act_balanceoutput"}) {
         QAction* action = Action(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, [this, action] { NotAvailable(action->iconText()); });
     }
@@ -840,6 +841,9 @@ void TVoro_Main::FormShow()
     if (CTreeView2DB::Exists())
         CTreeView2DB::Current().SetHost(this);
     global.OpenProject(QString());
+    BuildCustomToolMenu();
+    BuildPlugInPopupMenu();
+    BuildOutputMenu();
 
     if (m_commandLine.isEmpty())
         return;
@@ -1066,6 +1070,8 @@ void TVoro_Main::EnableProjectActions(bool enabled)
 void TVoro_Main::RefreshMainWindow()
 {
     m_actionState.RefreshMainWindow(ActionInputs());
+    if (m_plugManage)
+        BuildOutputMenu();
     ApplyActionState();
     // Design type, city and design unit; empty without a project.
     for (int panel = 2; panel <= 4; ++panel)

@@ -13,6 +13,7 @@
 
 class CCalculateHostBase;
 class CDesktopProgramsBase;
+class CPlugManage;
 enum class EAccessoryKind : int;
 class QAction;
 class QActionGroup;
@@ -184,6 +185,28 @@ public:
     // Tells the user that the command's subsystem is not available yet.
     void NotAvailable(const QString& command);
 
+    // --- plug-ins, custom tools, merge and remote service (TVoro_Main_PlugIn.cpp)
+    // Scans the plug-ins, hands the host data functions over, creates the output actions.
+    void CreatePlugInHost();
+    // One disabled output action per plug-in, tag = index; replaces those made before.
+    void CreatePlugInActions();
+    void BuildPlugInPopupMenu();
+    // The output actions of the enabled plug-ins after the Output menu's own commands, each
+    // enabled while the design type is the plug-in's.
+    void BuildOutputMenu();
+    void act_extendtoolExecute();
+    void PopupMenuItemsClick(QAction* sender);
+    void OutMenuItemsClick(QAction* sender);
+    void RunPlugIn(int index);
+    void Action_PlugManageExecute();
+    void BuildCustomToolMenu();
+    void Action_MergePrjExecute();
+    void Action_CloudRegisterExecute();
+    void Action_CloudCalExecute();
+    CPlugManage& PlugManage() const { return *m_plugManage; }
+    QMenu* PlugInPopup() const { return m_plugInPopup; }
+    const QList<QAction*>& OutputPlugActions() const { return m_outputPlugActions; }
+
     // --- interface language (TVoro_Main_Language.cpp)
     // Makes the language of that section of lg/config.ini current: the open windows take its
     // texts and the program starts in it next time.
@@ -223,6 +246,7 @@ public:
     void LoadEnergyCheckSettings() override;
     void LoadOutputParams() override;
     void FillCurrentBuildingActions() override;
+    void LoadOutputConfig(const QString& projectFolder) override;
     // The operating schemes are those of CRunTimeMgr (TVoro_Main_Project.cpp).
     void ClearRunSchemes() override;
     bool LoadRunSchemeFile(const QString& fileName, QString& message) override;
@@ -306,6 +330,10 @@ private:
     CNodeTreeView m_treeView;
     std::unique_ptr<CCalculateHostBase> m_calcHost;
     std::unique_ptr<CDesktopProgramsBase> m_desktopPrograms;
+    std::unique_ptr<CPlugManage> m_plugManage;
+    QList<QAction*> m_outputPlugActions; // OutputPlugActions
+    QAction* m_outputPlugSeparator = nullptr;
+    QMenu* m_plugInPopup = nullptr; // PopupMenu3
     QHash<QString, QAction*> m_actions;
     QHash<CTreeItem*, QTreeWidgetItem*> m_widgetItems;
     QActionGroup* m_designTypeGroup = nullptr;

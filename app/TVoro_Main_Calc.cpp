@@ -18,6 +18,7 @@
 #include "platform/core/CTool.h"
 #include "platform/core/CWaitCursor.h"
 #include "platform/core/Exception.h"
+#include "plugin/CPlugManage.h"
 #include "project/CSystemGlobalData.h"
 #include "report/COutputParams.h"
 #include "report/forms/TOutputParamSet.h"
@@ -184,8 +185,11 @@ void TVoro_Main::Action_OutputAndSetExecute()
         CMaterialParamNameList::Current().ClearAll();
     CommitCurrentEditor();
     {
+        // Plug-ins ask through GetPlugPath whether they run for the dialog.
+        PlugManage().OutputDialogFlag = 1;
         TOutputParamSet OutputParamSet(this);
         OutputParamSet.exec();
+        PlugManage().OutputDialogFlag = 0;
     }
     ShowElementEditor(SelectedItem());
 }

@@ -23,6 +23,9 @@
 #include "platform/core/CTool.h"
 #include "platform/core/CToolDialogsBase.h"
 #include "platform/core/Exception.h"
+#include "plugin/CPlugHostFunctions.h"
+#include "plugin/CPlugManage.h"
+#include "plugin/CPlugReportItem.h"
 #include "project/CProjectLifecycleHostBase.h"
 #include "project/CSystemGlobalData.h"
 #include "report/CCalculateAndOutput.h"
@@ -111,6 +114,12 @@ public:
     void AddWarning(const QString& text) override { AddOutputLine(0, text); }
     bool HasAnnualWeather() override { return !CLIB_WeatherParameter::Current().HourlyBlob.isEmpty(); }
     void LoadOutputParams() override { COutputParams::Current().LoadOutputParams(); }
+    // The output plug-ins chosen for the project, as the program's dialog would tick them.
+    void LoadOutputConfig(const QString& projectFolder) override
+    {
+        if (CPlugManage::Exists())
+            CPlugManage::Current().LoadOutputConfig(projectFolder);
+    }
     // CCalculateHostBase
     bool IsSchemeMode() const override { return false; }
     bool SchemeContainsId(int) const override { return false; }
@@ -136,6 +145,16 @@ public:
     }
     int WarningCount() const override { return static_cast<int>(m_lines[0].size()); }
     void OpenWithShell(const QString&) override {}
+    std::vector<COutputPlugInBase*> PlugIns() override
+    {
+        m_plugIns.clear();
+        if (CPlugManage::Exists())
+            m_plugIns = CPlugReportItem::ForDesignType(CPlugManage::Current(), CSystemGlobalData::Current().DesignType);
+        std::vector<COutputPlugInBase*> items;
+        for (const auto& item : m_plugIns)
+            items.push_back(item.get());
+        return items;
+    }
 
     // Prints the warnings and errors; true when there was no error.
     bool Report() const
@@ -149,6 +168,7 @@ public:
 
 private:
     CNodeTreeView m_view;
+    std::vector<std::unique_ptr<CPlugReportItem>> m_plugIns;
     std::array<QStringList, 6> m_lines;
     int m_messages = 0;
 };
@@ -177,6 +197,8 @@ int WriteBook(const QString& project, const QString& target, int filterIndex, in
     CMaterialParamNameList names;
     CRoomOccupationCache roomUses;
     COutputParams options;
+    CPlugManage plugs;
+    CPlugHostFunctions::Register();
     CBookToolHost host;
     CTreeView2DB tree;
     tree.SetHost(&host);

@@ -3,6 +3,7 @@
 // Writes the office demonstration project shipped in the program folder. Run by the build after
 // the program folder's databases exist. Notices the data layer raises on the way are printed and
 // its questions cancelled; a failing step fails the run and leaves no project file behind.
+#include "platform/core/CGbkCodec.h"
 #include "platform/core/CProgramFolder.h"
 #include "platform/core/CToolDialogsBase.h"
 #include "platform/core/Exception.h"
@@ -97,6 +98,9 @@ int main(int argc, char* argv[])
         const QString backup = QFileInfo(project).path() + QStringLiteral("/Backup");
         const bool hadBackup = QFileInfo::exists(backup);
         CDemoProject::WriteOffice(project, kDetailedAC, std::make_unique<CConsoleToolDialogs>());
+        // The book of the demonstration takes the report of the example plug-in.
+        CGbkCodec::WriteLines(QFileInfo(project).path() + QStringLiteral("/OutPutConfig.data"),
+                              {QStringLiteral("房间面积表")});
         if (!hadBackup)
             QDir(backup).removeRecursively();
         MakeReadableByAll(QFileInfo(project).path());
