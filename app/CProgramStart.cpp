@@ -1,5 +1,6 @@
 #include "app/CProgramStart.h"
 
+#include "app/CRoomUseApplier.h"
 #include "app/controls/CWaitNoteWindow.h"
 #include "calc/CRunTimeMgr.h"
 #include "calc/forms/TMsgOutputForm.h"
@@ -36,6 +37,7 @@ CProgramStart::~CProgramStart()
     m_clipboard.reset();
     m_schemes.reset();
     m_tree.reset();
+    m_roomUseApplier.reset();
     m_roomUses.reset();
     m_names.reset();
     m_outputParams.reset();
@@ -70,6 +72,7 @@ bool CProgramStart::Start(QWidget* mainWindow)
     m_defaults = std::make_unique<TInitalizationManage>();
     m_names = std::make_unique<CMaterialParamNameList>();
     m_roomUses = std::make_unique<CRoomOccupationCache>();
+    m_roomUseApplier = std::make_unique<CRoomUseApplier>();
     m_tree = std::make_unique<CTreeView2DB>();
     m_schemes = std::make_unique<CRunTimeMgr>();
     m_clipboard = std::make_unique<CNodeClipboard>();

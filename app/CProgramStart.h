@@ -7,6 +7,7 @@ class CMaterialParamNameList;
 class CNodeClipboard;
 class COutputParams;
 class CRoomOccupationCache;
+class CRoomUseApplier;
 class CRunTimeMgr;
 class CSystemGlobalData;
 class CTool;
@@ -51,6 +52,7 @@ private:
     std::unique_ptr<TInitalizationManage> m_defaults;
     std::unique_ptr<CMaterialParamNameList> m_names;
     std::unique_ptr<CRoomOccupationCache> m_roomUses;
+    std::unique_ptr<CRoomUseApplier> m_roomUseApplier;
     std::unique_ptr<CTreeView2DB> m_tree;
     std::unique_ptr<CRunTimeMgr> m_schemes;
     std::unique_ptr<COutputParams> m_outputParams;

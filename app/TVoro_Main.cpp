@@ -905,15 +905,6 @@ void TVoro_Main::Action_ParamInitExecute()
     NotAvailable(QStringLiteral("参数初始化"));
 }
 
-void TVoro_Main::Action_OutsidWallExecute(QAction* sender)
-{
-    if (!sender)
-        return;
-    CommitCurrentEditor();
-    NotAvailable(sender->iconText());
-    RefreshSelectedPage();
-}
-
 void TVoro_Main::Action_WeatherExecute()
 {
     NotAvailable(QStringLiteral("气象参数"));

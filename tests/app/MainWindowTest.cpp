@@ -3,6 +3,7 @@
 #include "app/CDesktopProgramsBase.h"
 #include "app/TNodeInfoPage.h"
 #include "app/controls/TSysOutputPanel.h"
+#include "library/forms/TTLibManageForm.h"
 #include "model/CNodeData.h"
 #include "model/CProjectData.h"
 #include "model/CTreeItem.h"
@@ -14,11 +15,13 @@
 #include "project/CSystemGlobalData.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
 #include <QSplitter>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -211,12 +214,30 @@ TEST_F(MainWindowTest, CoordinateModeIsWrittenOnlyWhenTheModeChanges)
 TEST_F(MainWindowTest, CommandsWithoutTheirSubsystemTellTheUser)
 {
     ShowWindow();
-    for (const char* name : {"Action_ParamInit", "Action_OutsidWall"}) {
+    for (const char* name : {"Action_ParamInit", "act_base_material"}) {
         SCOPED_TRACE(name);
         m_dialogs->MessageBoxes.clear();
         Trigger(name);
         ASSERT_EQ(m_dialogs->MessageBoxes.size(), 1);
         EXPECT_TRUE(m_dialogs->MessageBoxes.first().message.contains(TVoro_Main::NotAvailableText()));
+    }
+}
+
+TEST_F(MainWindowTest, LibraryCommandsOpenTheLibraryManagerOfTheirKind)
+{
+    ShowWindow();
+    for (const auto& [name, caption] : {std::pair{"Action_OutsidWall", "外墙编辑"}, std::pair{"Action_RoomUsage", "房间用途编辑"},
+                                        std::pair{"Action_StoryUsage", "楼层用途编辑"}}) {
+        SCOPED_TRACE(name);
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (auto* form = qobject_cast<TTLibManageForm*>(QApplication::activeModalWidget())) {
+                shown = form->windowTitle();
+                form->CancelClick();
+            }
+        });
+        Trigger(name);
+        EXPECT_EQ(shown, QString::fromUtf8(caption));
     }
 }
 
