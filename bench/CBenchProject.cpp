@@ -57,6 +57,9 @@ CBenchProject::CBenchProject(int designType) : m_tool(std::make_unique<CFakeTool
 {
     if (!m_sysParam.DataModuleCreate())
         throw Exception(QStringLiteral("系统数据库未能打开"));
+    // The program folder holds the psychrometric library the rooms' outdoor wet bulb comes from.
+    if (!m_folder.AddLibrary(QStringLiteral("librozadizo.so")))
+        throw Exception(QStringLiteral("librozadizo.so未能复制"));
     OpenProjectCopy();
     CopyConstructionLibraries();
     CProjectData::SetCurrent(&m_parameters);

@@ -178,18 +178,23 @@ void CCalculate_Manager::SHeatingRun::ApplyPlus(float* values) const
         values[hour] = static_cast<float>(values[hour] * Context.HeatPlusFactor);
 }
 
+bool CCalculate_Manager::SHeatingRun::WantsDetail() const
+{
+    const CElementDetailCallback* callback = Context.DetailCallback;
+    return Detailed && callback && *callback;
+}
+
 void CCalculate_Manager::SHeatingRun::Detail(CElementBase* element, float* loads, float* extra,
                                              bool scaleBlocks, const float* parentValue)
 {
-    const CElementDetailCallback* callback = Context.DetailCallback;
-    if (!Detailed || !callback || !*callback)
+    if (!WantsDetail())
         return;
     if (scaleBlocks)
         for (int row = 0; row < 4; ++row)
             ApplyPlus(Context.DetailBlocks[row]);
     if (parentValue)
         Context.DetailRates[6] = *parentValue;
-    (*callback)(element, Context.DetailRates, Context.DetailBlocks, loads, extra, 0, 1.0);
+    (*Context.DetailCallback)(element, Context.DetailRates, Context.DetailBlocks, loads, extra, 0, 1.0);
 }
 
 int CCalculate_Manager::HeatingTightnessGrade(const QString& grade)

@@ -111,13 +111,20 @@ struct CCalculate_Manager::SHeatingRun
     // verdict is not used by the loads.
     void CheckResistance(int kind, const CheckSubject& subject, double k, double d, const QString& name,
                          float* rMin = nullptr);
+    // Whether the element-detail callback will be called (design type 6 with a callback).
+    bool WantsDetail() const;
     // A heating function of the library with the given arguments followed by the detail tail:
     // DetailRates element 0, the addresses of elements 1 and 2, DetailBlocks row 0, elements 3 to
-    // 5, rows 1 to 3.
+    // 5, rows 1 to 3. Without a callback to read them the tail's outputs are not asked for.
     template <typename... Params, typename... Args>
     void CallWithTail(void (CCalcLibraryBase::*function)(Params...), Args&&... args)
     {
         float* rates = Context.DetailRates;
+        if (!WantsDetail()) {
+            (Library.*function)(std::forward<Args>(args)..., rates[0], nullptr, nullptr, nullptr, nullptr,
+                                nullptr, nullptr, nullptr, nullptr, nullptr);
+            return;
+        }
         float(*blocks)[Hours] = Context.DetailBlocks;
         (Library.*function)(std::forward<Args>(args)..., rates[0], &rates[1], &rates[2], blocks[0], &rates[3],
                             &rates[4], &rates[5], blocks[1], blocks[2], blocks[3]);

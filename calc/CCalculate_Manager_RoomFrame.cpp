@@ -22,6 +22,7 @@
 #include <QLibrary>
 #include <QRegularExpression>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -141,12 +142,23 @@ double CCalculate_Manager::GetOutdoorWetBulb()
     if (!ptRhAll)
         return 0.0;
     const CLIB_WeatherParameter& weather = CLIB_WeatherParameter::Current();
+    const std::array<float, 3> state = {
+        static_cast<float>(weather.WinterBarometric),
+        static_cast<float>(weather.WinterAirConditioningDesignDrybulbTemperature),
+        static_cast<float>(weather.WinterAirConditioningDesignRelativeHumidity * 0.01)};
+    // The same weather for every room of a run: its wet bulb is worked out once.
+    static std::array<float, 3> lastState{};
+    static PtRhAll lastFunction = nullptr;
+    static double lastWetBulb = 0.0;
+    if (ptRhAll == lastFunction && state == lastState)
+        return lastWetBulb;
     float outputs[8] = {};
-    ptRhAll(static_cast<float>(weather.WinterBarometric),
-            static_cast<float>(weather.WinterAirConditioningDesignDrybulbTemperature),
-            static_cast<float>(weather.WinterAirConditioningDesignRelativeHumidity * 0.01), &outputs[0],
-            &outputs[1], &outputs[2], &outputs[3], &outputs[4], &outputs[5], &outputs[6], &outputs[7]);
-    return outputs[2];
+    ptRhAll(state[0], state[1], state[2], &outputs[0], &outputs[1], &outputs[2], &outputs[3], &outputs[4],
+            &outputs[5], &outputs[6], &outputs[7]);
+    lastState = state;
+    lastFunction = ptRhAll;
+    lastWetBulb = outputs[2];
+    return lastWetBulb;
 }
 
 float CCalculate_Manager::FindAbsPeak24(const float* values)

@@ -84,4 +84,11 @@ double InfiltrationHeat(double airFlow, double roomTemp, double outdoorTemp)
            (roomTemp - outdoorTemp);
 }
 
+void InfiltrationHeatDay(const double airFlow24[24], double roomTemp, const double outdoorTemp24[24],
+                         double out24[24])
+{
+    for (int h = 0; h < 24; ++h)
+        out24[h] = InfiltrationHeat(airFlow24[h], roomTemp, outdoorTemp24[h]);
+}
+
 } // namespace calclib::heating

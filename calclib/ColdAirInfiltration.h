@@ -46,5 +46,8 @@ double AirChangesByWalls(int32_t wallsWithWindows);
 
 // Heat to warm the air to the room, W (negative = loss): −0.28·c_p·ρ·L·(t_n − t_w).
 double InfiltrationHeat(double airFlow, double roomTemp, double outdoorTemp);
+// The same for the 24 hours of a day.
+void InfiltrationHeatDay(const double airFlow24[24], double roomTemp, const double outdoorTemp24[24],
+                         double out24[24]);
 
 } // namespace calclib::heating

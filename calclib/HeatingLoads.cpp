@@ -16,6 +16,7 @@
 #include "calclib/DesignContext.h"
 #include "calclib/HeatingCorrections.h"
 #include "calclib/InputGuard.h"
+#include "calclib/SharedValueTable.h"
 
 #include <algorithm>
 
@@ -78,14 +79,20 @@ Element MakeElement(float area, float k, float tn, int32_t industry, float heigh
     return e;
 }
 
-double OutdoorAt(const float* profile24, int h)
+// The outdoor temperature of every hour; a missing profile is all zeros.
+void OutdoorDay(const float* profile24, double outdoor[24])
 {
-    return AirTemp(ValueAt(profile24, h));
+    if (!profile24) {
+        std::fill(outdoor, outdoor + 24, AirTemp(0.0));
+        return;
+    }
+    for (int h = 0; h < 24; ++h)
+        outdoor[h] = AirTemp(profile24[h]);
 }
 
 // The basic loss Q1 of every hour. The far side is chosen once for the day, which leaves the hourly
 // loop free of branches.
-void BasicLoss(const Element& e, const float* profile24, double q1[24])
+void BasicLoss(const Element& e, const double outdoor[24], double q1[24])
 {
     const double ka = e.k * e.area;
     switch (e.adjacency.side) {
@@ -100,22 +107,19 @@ void BasicLoss(const Element& e, const float* profile24, double q1[24])
     }
     const double factor = -e.adjacency.alpha * ka;
     for (int h = 0; h < 24; ++h)
-        q1[h] = factor * (e.roomTemp - OutdoorAt(profile24, h));
+        q1[h] = factor * (e.roomTemp - outdoor[h]);
 }
 
-// Transmission loss of every hour into transmission[], and the detail tail.
-void Transmission(const Element& e, const float* profile24, const DetailTail& tail, double transmission[24])
+// Transmission loss of every hour into transmission[], and the detail tail. The parts of the loss
+// are worked out only for a caller that asked for them.
+void Transmission(const Element& e, const double outdoor[24], const DetailTail& tail, double transmission[24])
 {
     const double additions = 1.0 + e.orientation + e.wind + e.door;
     const double factor = additions * (1.0 + e.height) * (1.0 + e.intermittent);
-    double q1[24], qOrientation[24], qWind[24], qRest[24];
-    BasicLoss(e, profile24, q1);
-    for (int h = 0; h < 24; ++h) {
+    double q1[24];
+    BasicLoss(e, outdoor, q1);
+    for (int h = 0; h < 24; ++h)
         transmission[h] = q1[h] * factor;
-        qOrientation[h] = q1[h] * e.orientation;
-        qWind[h] = q1[h] * e.wind;
-        qRest[h] = transmission[h] - q1[h] - qOrientation[h] - qWind[h];
-    }
     const double alpha = e.adjacency.side == FarSide::Unheated ? e.adjacency.alpha : 1.0;
     StoreScalar(tail.rate1, e.k);
     StoreScalar(tail.rate2, alpha);
@@ -123,6 +127,14 @@ void Transmission(const Element& e, const float* profile24, const DetailTail& ta
     StoreScalar(tail.rate4, e.wind);
     StoreScalar(tail.rate5, e.door);
     Store(tail.block0, 24, q1);
+    if (!tail.block1 && !tail.block2 && !tail.block3)
+        return;
+    double qOrientation[24], qWind[24], qRest[24];
+    for (int h = 0; h < 24; ++h) {
+        qOrientation[h] = q1[h] * e.orientation;
+        qWind[h] = q1[h] * e.wind;
+        qRest[h] = transmission[h] - q1[h] - qOrientation[h] - qWind[h];
+    }
     Store(tail.block1, 24, qOrientation);
     Store(tail.block2, 24, qWind);
     Store(tail.block3, 24, qRest);
@@ -130,10 +142,84 @@ void Transmission(const Element& e, const float* profile24, const DetailTail& ta
 
 void Calculate(const Element& e, const float* profile24, float* out24, const DetailTail& tail)
 {
-    double q[24];
-    Transmission(e, profile24, tail, q);
+    double outdoor[24], q[24];
+    OutdoorDay(profile24, outdoor);
+    Transmission(e, outdoor, tail, q);
     Store(out24, 24, q);
 }
+
+// Whether the caller asked for any output of the detail tail.
+bool WantsTail(const DetailTail& t)
+{
+    return t.rate1 || t.rate2 || t.block0 || t.rate3 || t.rate4 || t.rate5 || t.block1 || t.block2 ||
+           t.block3;
+}
+
+// The arguments of a call other than its area and its day, which the day's hours are added to. Calls
+// of one run that differ only in their area share the hours per square metre: the rooms of a
+// building repeat their walls, windows and slabs. The first word tells the functions apart.
+using ElementKey = SharedKey<28>;
+using OpeningKey = SharedKey<48>;
+enum class KeyOf : int
+{
+    OutWall = 1,
+    IndoorWindow,
+    IndoorWall,
+    Ceiling,
+    Floor,
+    Skylight,
+    Roof,
+    BlindStorey,
+    Ground,
+    BasementWall,
+    OutFloor,
+    GapWall,
+    Opening,
+};
+
+template <int Words> SharedKey<Words> KeyFor(KeyOf kind, std::initializer_list<double> arguments)
+{
+    SharedKey<Words> key;
+    key.Add(static_cast<int>(kind));
+    for (double argument : arguments)
+        key.Add(argument);
+    return key;
+}
+
+thread_local SharedValueTable<ElementKey, UnitHours, 16384> t_elementDays;
+
+// An element whose loss is its transmission alone; makeElement(area) builds it. A caller that wants
+// the detail tail has it computed from its own arguments.
+template <typename MakeElement>
+void CalculateShared(ElementKey key, float area, const float* profile24, float* out24, const DetailTail& tail,
+                     MakeElement makeElement)
+{
+    if (WantsTail(tail)) {
+        Calculate(makeElement(area), profile24, out24, tail);
+        return;
+    }
+    if (!out24)
+        return;
+    key.Add(profile24, 24);
+    UnitHours scratch;
+    const UnitHours& unit = SharedValue(t_elementDays, key, scratch, [&](UnitHours& u) {
+        double outdoor[24];
+        OutdoorDay(profile24, outdoor);
+        Transmission(makeElement(1.0f), outdoor, DetailTail{}, u.v);
+    });
+    const double a = NonNegative(area);
+    for (int h = 0; h < 24; ++h)
+        out24[h] = static_cast<float>(unit.v[h] * a);
+}
+
+// An outside door or window: its transmission per square metre and the heat of the cold air through
+// its cracks, which does not grow with its area.
+struct OpeningDay
+{
+    double transmission[24];
+    double infiltration[24];
+};
+thread_local SharedValueTable<OpeningKey, OpeningDay, 16384> t_openingDays;
 
 OrientationCoefficients Coefficients(float north, float east, float southEast, float south)
 {
@@ -164,11 +250,16 @@ DIZEDOZEV_API void GetHL_OutWall_Angle_v2012(int32_t direction, float area, floa
                                              float /*elevation*/, float /*windSpeed*/, float* out24,
                                              double directionAngle, DETAIL_TAIL_PARAMS)
 {
-    Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
-    e.orientation = OrientationCorrection(direction, directionAngle,
-                                          Coefficients(coefNorth, coefEast, coefSouthEast, coefSouth));
-    e.wind = Finite(windPlus) * kPercent;
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    const ElementKey key =
+        KeyFor<28>(KeyOf::OutWall, {double(direction), k, tn, double(industry), height, gradient, coefNorth,
+                                    coefEast, coefSouthEast, coefSouth, windPlus, directionAngle, rate0});
+    CalculateShared(key, area, profile24, out24, DETAIL_TAIL, [&](float a) {
+        Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
+        e.orientation = OrientationCorrection(direction, directionAngle,
+                                              Coefficients(coefNorth, coefEast, coefSouthEast, coefSouth));
+        e.wind = Finite(windPlus) * kPercent;
+        return e;
+    });
 }
 
 DIZEDOZEV_API void GetHL_OutWindow_Angle_v2012(
@@ -181,52 +272,104 @@ DIZEDOZEV_API void GetHL_OutWindow_Angle_v2012(
     int32_t partitionType, float shaftTemp, float /*latitude*/, float /*twg*/, float* infiltration24,
     float* total24, double directionAngle, double /*reserved*/, DETAIL_TAIL_PARAMS)
 {
-    Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
-    e.orientation = OrientationCorrection(direction, directionAngle,
-                                          Coefficients(coefNorth, coefEast, coefSouthEast, coefSouth));
-    e.wind = Finite(windPlus) * kPercent;
-    e.door = DoorAddition(isColdAir, doorType, storeyCount);
-    double transmission[24];
-    Transmission(e, profile24, DETAIL_TAIL, transmission);
+    const auto makeElement = [&](float a) {
+        Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
+        e.orientation = OrientationCorrection(direction, directionAngle,
+                                              Coefficients(coefNorth, coefEast, coefSouthEast, coefSouth));
+        e.wind = Finite(windPlus) * kPercent;
+        e.door = DoorAddition(isColdAir, doorType, storeyCount);
+        return e;
+    };
+    const double openingArea = NonNegative(area);
+    const double roomOpenings = CurrentDesignContext().roomOpeningArea;
+    const auto infiltrationDay = [&](const double outdoor[24], double roomTemp, double out[24]) {
+        double air[24];
+        if (estimation) {
+            // Air of the room by air changes, shared among its openings by area when the room's
+            // opening area is known, otherwise equally among the walls with windows.
+            const double volume = NonNegative(roomArea) * NonNegative(height);
+            const double share = roomOpenings > 0.0 && openingArea <= roomOpenings * (1.0 + 1e-6)
+                                     ? openingArea / roomOpenings
+                                     : 1.0 / std::max<int32_t>(1, wallsWithWindows);
+            std::fill(air, air + 24, AirChangesByWalls(wallsWithWindows) * volume * share);
+        } else {
+            CrackLeakage crack;
+            crack.crackLength = NonNegative(crackLength);
+            crack.crackCoef = CrackCoefficient(tightnessGrade);
+            crack.exponent = CrackExponent(crackExponent);
+            crack.orientation = NonNegative(Finite(orientationFactor, 1.0));
+            const double dcf = Finite(windPressureDiff);
+            crack.windPressure = dcf > 0.0 ? dcf : kWindPressureDiff;
+            crack.thermalPressure = ThermalPressureCoefficient(partitionType, thermalPressureCoef);
+            crack.windSpeed = NonNegative(windSpeed);
+            crack.openingHeight = Finite(elevation) + kOpeningHeightShare * NonNegative(height);
+            crack.neutralHeight = kNeutralPlaneShare * NonNegative(buildingHeight);
+            crack.shaftTemp = AirTemp(shaftTemp);
+            crack.withStack = simplified == 0;
+            CrackAirFlowDay(crack, outdoor, air);
+        }
+        InfiltrationHeatDay(air, roomTemp, outdoor, out);
+    };
 
-    // Air of the room by air changes, shared among its openings by area when the room's opening
-    // area is known, otherwise equally among the walls with windows.
-    double estimatedAir = 0.0;
-    if (estimation) {
-        const double volume = NonNegative(roomArea) * NonNegative(height);
-        const double openings = CurrentDesignContext().roomOpeningArea;
-        const double share = openings > 0.0 && e.area <= openings * (1.0 + 1e-6)
-                                 ? e.area / openings
-                                 : 1.0 / std::max<int32_t>(1, wallsWithWindows);
-        estimatedAir = AirChangesByWalls(wallsWithWindows) * volume * share;
+    double transmission[24], infiltration[24];
+    if (WantsTail(DETAIL_TAIL)) {
+        double outdoor[24];
+        OutdoorDay(profile24, outdoor);
+        const Element e = makeElement(area);
+        Transmission(e, outdoor, DETAIL_TAIL, transmission);
+        infiltrationDay(outdoor, e.roomTemp, infiltration);
+    } else {
+        OpeningKey key = KeyFor<48>(KeyOf::Opening, {double(direction),
+                                                     k,
+                                                     tn,
+                                                     double(industry),
+                                                     height,
+                                                     gradient,
+                                                     elevation,
+                                                     windSpeed,
+                                                     double(isColdAir),
+                                                     double(doorType),
+                                                     double(storeyCount),
+                                                     coefNorth,
+                                                     coefEast,
+                                                     coefSouthEast,
+                                                     coefSouth,
+                                                     windPlus,
+                                                     crackExponent,
+                                                     orientationFactor,
+                                                     thermalPressureCoef,
+                                                     windPressureDiff,
+                                                     double(simplified),
+                                                     double(estimation),
+                                                     double(wallsWithWindows),
+                                                     roomArea,
+                                                     buildingHeight,
+                                                     crackLength,
+                                                     double(tightnessGrade),
+                                                     double(partitionType),
+                                                     shaftTemp,
+                                                     directionAngle,
+                                                     rate0});
+        // By air changes the air depends on the opening's share of the room's openings.
+        key.Add(estimation ? openingArea : 0.0);
+        key.Add(estimation ? roomOpenings : 0.0);
+        key.Add(profile24, 24);
+        OpeningDay scratch;
+        const OpeningDay& day = SharedValue(t_openingDays, key, scratch, [&](OpeningDay& d) {
+            double outdoor[24];
+            OutdoorDay(profile24, outdoor);
+            const Element e = makeElement(1.0f);
+            Transmission(e, outdoor, DetailTail{}, d.transmission);
+            infiltrationDay(outdoor, e.roomTemp, d.infiltration);
+        });
+        for (int h = 0; h < 24; ++h) {
+            transmission[h] = day.transmission[h] * openingArea;
+            infiltration[h] = day.infiltration[h];
+        }
     }
-
-    CrackLeakage crack;
-    crack.crackLength = NonNegative(crackLength);
-    crack.crackCoef = CrackCoefficient(tightnessGrade);
-    crack.exponent = CrackExponent(crackExponent);
-    crack.orientation = NonNegative(Finite(orientationFactor, 1.0));
-    const double dcf = Finite(windPressureDiff);
-    crack.windPressure = dcf > 0.0 ? dcf : kWindPressureDiff;
-    crack.thermalPressure = ThermalPressureCoefficient(partitionType, thermalPressureCoef);
-    crack.windSpeed = NonNegative(windSpeed);
-    crack.openingHeight = Finite(elevation) + kOpeningHeightShare * NonNegative(height);
-    crack.neutralHeight = kNeutralPlaneShare * NonNegative(buildingHeight);
-    crack.shaftTemp = AirTemp(shaftTemp);
-    crack.withStack = simplified == 0;
-
-    double outdoor[24], air[24];
+    double total[24];
     for (int h = 0; h < 24; ++h)
-        outdoor[h] = OutdoorAt(profile24, h);
-    if (estimation)
-        std::fill(air, air + 24, estimatedAir);
-    else
-        CrackAirFlowDay(crack, outdoor, air);
-    double infiltration[24], total[24];
-    for (int h = 0; h < 24; ++h) {
-        infiltration[h] = InfiltrationHeat(air[h], e.roomTemp, outdoor[h]);
         total[h] = transmission[h] + infiltration[h];
-    }
     Store(infiltration24, 24, infiltration);
     Store(total24, 24, total);
 }
@@ -236,11 +379,16 @@ DIZEDOZEV_API void GetHL_IndoorWindow_v2012(float area, float k, float tn, const
                                             int32_t industry, float height, float gradient, float* out24,
                                             float nearRoomDelta, DETAIL_TAIL_PARAMS)
 {
-    Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
-    e.adjacency = InsideWallAdjacency(status, storeyCount);
-    e.adjacentTemp = AirTemp(adjacentTemp);
-    e.delta = TempDifference(nearRoomDelta);
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(
+        KeyFor<28>(KeyOf::IndoorWindow, {k, tn, double(storeyCount), double(status), adjacentTemp,
+                                         double(industry), height, gradient, nearRoomDelta, rate0}),
+        area, profile24, out24, DETAIL_TAIL, [&](float a) {
+            Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
+            e.adjacency = InsideWallAdjacency(status, storeyCount);
+            e.adjacentTemp = AirTemp(adjacentTemp);
+            e.delta = TempDifference(nearRoomDelta);
+            return e;
+        });
 }
 
 DIZEDOZEV_API void GetHL_IndoorWall_v2012(float area, float k, float tn, const float* profile24,
@@ -248,34 +396,48 @@ DIZEDOZEV_API void GetHL_IndoorWall_v2012(float area, float k, float tn, const f
                                           int32_t industry, float height, float gradient, float* out24,
                                           float thisMinusNeighbour, DETAIL_TAIL_PARAMS)
 {
-    Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
-    e.adjacency = InsideWallAdjacency(status, storeyCount);
-    e.adjacentTemp = AirTemp(adjacentTemp);
-    // The wall is handed the difference the other way round from its doors and windows.
-    e.delta = -TempDifference(thisMinusNeighbour);
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(
+        KeyFor<28>(KeyOf::IndoorWall, {k, tn, double(storeyCount), double(status), adjacentTemp,
+                                       double(industry), height, gradient, thisMinusNeighbour, rate0}),
+        area, profile24, out24, DETAIL_TAIL, [&](float a) {
+            Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
+            e.adjacency = InsideWallAdjacency(status, storeyCount);
+            e.adjacentTemp = AirTemp(adjacentTemp);
+            // The wall is handed the difference the other way round from its doors and windows.
+            e.delta = -TempDifference(thisMinusNeighbour);
+            return e;
+        });
 }
 
 DIZEDOZEV_API void GetHL_Ceiling_v2012(float area, float k, float tn, const float* profile24, int32_t status,
                                        float adjacentTemp, int32_t industry, float height, float gradient,
                                        float* out24, float temperatureRange, DETAIL_TAIL_PARAMS)
 {
-    Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
-    e.adjacency = CeilingAdjacency(status);
-    e.adjacentTemp = AirTemp(adjacentTemp);
-    e.delta = TempDifference(temperatureRange);
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(KeyFor<28>(KeyOf::Ceiling, {k, tn, double(status), adjacentTemp, double(industry), height,
+                                                gradient, temperatureRange, rate0}),
+                    area, profile24, out24, DETAIL_TAIL, [&](float a) {
+                        Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
+                        e.adjacency = CeilingAdjacency(status);
+                        e.adjacentTemp = AirTemp(adjacentTemp);
+                        e.delta = TempDifference(temperatureRange);
+                        return e;
+                    });
 }
 
 DIZEDOZEV_API void GetHL_Floor_v2012(float area, float k, float tn, const float* profile24, int32_t status,
                                      float adjacentTemp, int32_t industry, float height, float gradient,
                                      float* out24, float temperatureRange, DETAIL_TAIL_PARAMS)
 {
-    Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Floor, rate0);
-    e.adjacency = FloorAdjacency(status);
-    e.adjacentTemp = AirTemp(adjacentTemp);
-    e.delta = TempDifference(temperatureRange);
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(KeyFor<28>(KeyOf::Floor, {k, tn, double(status), adjacentTemp, double(industry), height,
+                                              gradient, temperatureRange, rate0}),
+                    area, profile24, out24, DETAIL_TAIL, [&](float a) {
+                        Element e =
+                            MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Floor, rate0);
+                        e.adjacency = FloorAdjacency(status);
+                        e.adjacentTemp = AirTemp(adjacentTemp);
+                        e.delta = TempDifference(temperatureRange);
+                        return e;
+                    });
 }
 
 DIZEDOZEV_API void GetHL_Skylight_Angle_v2012(float area, float k, float tn, const float* profile24,
@@ -284,8 +446,10 @@ DIZEDOZEV_API void GetHL_Skylight_Angle_v2012(float area, float k, float tn, con
                                               float /*windSpeed*/, float* out24, double /*directionAngle*/,
                                               DETAIL_TAIL_PARAMS)
 {
-    const Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(KeyFor<28>(KeyOf::Skylight, {k, tn, double(industry), height, gradient, rate0}), area,
+                    profile24, out24, DETAIL_TAIL, [&](float a) {
+                        return MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
+                    });
 }
 
 DIZEDOZEV_API void GetHL_Roof_Angle_v2012(float area, float k, int32_t /*direction*/, float /*obliquity*/,
@@ -293,49 +457,64 @@ DIZEDOZEV_API void GetHL_Roof_Angle_v2012(float area, float k, int32_t /*directi
                                           float gradient, float /*elevation*/, float /*windSpeed*/,
                                           float* out24, double /*directionAngle*/, DETAIL_TAIL_PARAMS)
 {
-    const Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(KeyFor<28>(KeyOf::Roof, {k, tn, double(industry), height, gradient, rate0}), area,
+                    profile24, out24, DETAIL_TAIL, [&](float a) {
+                        return MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
+                    });
 }
 
 DIZEDOZEV_API void GetHL_BlindStory_v2012(float area, float k, float tn, const float* profile24,
                                           int32_t industry, float height, float gradient, float /*elevation*/,
                                           float /*windSpeed*/, float* out24, DETAIL_TAIL_PARAMS)
 {
-    Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
-    e.adjacency.alpha = kAlphaAttic;
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(KeyFor<28>(KeyOf::BlindStorey, {k, tn, double(industry), height, gradient, rate0}), area,
+                    profile24, out24, DETAIL_TAIL, [&](float a) {
+                        Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
+                        e.adjacency.alpha = kAlphaAttic;
+                        return e;
+                    });
 }
 
 DIZEDOZEV_API void GetHL_Ground_v2012(float area, float k, float tn, const float* profile24, int32_t industry,
                                       float height, float gradient, float* out24, DETAIL_TAIL_PARAMS)
 {
-    const Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Floor, rate0);
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(KeyFor<28>(KeyOf::Ground, {k, tn, double(industry), height, gradient, rate0}), area,
+                    profile24, out24, DETAIL_TAIL, [&](float a) {
+                        return MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Floor, rate0);
+                    });
 }
 
 DIZEDOZEV_API void GetHL_BasementWall_v2012(float area, float k, float tn, const float* profile24,
                                             int32_t industry, float height, float gradient, float* out24,
                                             DETAIL_TAIL_PARAMS)
 {
-    const Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(KeyFor<28>(KeyOf::BasementWall, {k, tn, double(industry), height, gradient, rate0}), area,
+                    profile24, out24, DETAIL_TAIL, [&](float a) {
+                        return MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
+                    });
 }
 
 DIZEDOZEV_API void GetHL_OutFloor_v2012(float area, float k, float tn, const float* profile24,
                                         int32_t industry, float height, float gradient, float /*elevation*/,
                                         float /*windSpeed*/, float* out24, DETAIL_TAIL_PARAMS)
 {
-    const Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Floor, rate0);
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(KeyFor<28>(KeyOf::OutFloor, {k, tn, double(industry), height, gradient, rate0}), area,
+                    profile24, out24, DETAIL_TAIL, [&](float a) {
+                        return MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Floor, rate0);
+                    });
 }
 
 DIZEDOZEV_API void GetHL_FengWall_v2012(float area, float k, float tn, const float* profile24,
                                         int32_t industry, float height, float gradient, float* out24,
                                         int32_t gapWallType, DETAIL_TAIL_PARAMS)
 {
-    Element e = MakeElement(area, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
-    e.adjacency.alpha = GapWallAlpha(gapWallType);
-    Calculate(e, profile24, out24, DETAIL_TAIL);
+    CalculateShared(
+        KeyFor<28>(KeyOf::GapWall, {k, tn, double(industry), height, gradient, double(gapWallType), rate0}),
+        area, profile24, out24, DETAIL_TAIL, [&](float a) {
+            Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
+            e.adjacency.alpha = GapWallAlpha(gapWallType);
+            return e;
+        });
 }
 
 DIZEDOZEV_API void GetHL_Others(float consumptionWater, const float* sched1, float consumptionColdObject,

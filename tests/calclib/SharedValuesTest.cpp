@@ -195,6 +195,27 @@ TEST_F(SharedValuesTest, CallsGiveTheResultsOfACallComputedAlone)
                                          &rates[1], &rates[2], blocks[0], &rates[3], &rates[4], &rates[5],
                                          blocks[1], blocks[2], blocks[3]);
          }},
+        {"outside wall losing heat, without the detail tail",
+         [](float a, const float* day, float* out) {
+             FloatHours winter;
+             for (int h = 0; h < 24; ++h)
+                 winter[h] = day[h] / 10.0f - 12.0f;
+             GetHL_OutWall_Angle_v2012(3, a, 0.6f, 18, winter.data(), 0, 3.0f, 0, 10, -5, -10, -15, 10, 12.0f,
+                                       3.5f, out, 0.0, 5, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                       nullptr, nullptr, nullptr, nullptr);
+         }},
+        {"window losing heat and leaking cold air, without the detail tail",
+         [](float a, const float* day, float* out) {
+             float infiltration[24];
+             FloatHours winter;
+             for (int h = 0; h < 24; ++h)
+                 winter[h] = day[h] / 10.0f - 12.0f;
+             GetHL_OutWindow_Angle_v2012(5, a, 2.8f, 18, winter.data(), 0, 3.0f, 0, 12.0f, 3.5f, 0, 0, 6, 10,
+                                         -5, -10, -15, 10, 0.67f, 1.0f, 0, 0.7f, 0, 0, 1, 20, nullptr, 30,
+                                         8.0f, 2, 1, 10, 39.8f, 33.5f, infiltration, out, 0.0, -1.0, 0,
+                                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                         nullptr);
+         }},
     };
     // Outdoor dry bulb and global horizontal irradiance alike: each call reads the one it needs.
     const FloatHours day = SunnyDay(30.0f);
@@ -213,6 +234,39 @@ TEST_F(SharedValuesTest, CallsGiveTheResultsOfACallComputedAlone)
         EXPECT_NE(alone, FloatHours{}) << "a day with a load";
         EXPECT_EQ(first, alone);
         EXPECT_EQ(again, alone);
+    }
+}
+
+// The detail tail is asked for on the design day only; the loads of a day must not depend on it.
+TEST_F(SharedValuesTest, HeatingLossesAreTheSameWithAndWithoutTheDetailTail)
+{
+    FloatHours winter;
+    for (int h = 0; h < 24; ++h)
+        winter[h] = -12.0f + 4.0f * std::sin(h / 3.8f);
+    for (float area : {0.7f, 12.0f, 310.0f}) {
+        SCOPED_TRACE(area);
+        float rates[6] = {}, blocks[4][24] = {};
+        FloatHours wallTail{}, wallPlain{}, windowTail{}, windowPlain{}, leakTail{}, leakPlain{};
+        GetHL_OutWall_Angle_v2012(3, area, 0.6f, 18, winter.data(), 0, 3.0f, 0, 10, -5, -10, -15, 10, 12.0f, 3.5f,
+                                  wallTail.data(), 0.0, 5, &rates[1], &rates[2], blocks[0], &rates[3], &rates[4],
+                                  &rates[5], blocks[1], blocks[2], blocks[3]);
+        GetHL_OutWall_Angle_v2012(3, area, 0.6f, 18, winter.data(), 0, 3.0f, 0, 10, -5, -10, -15, 10, 12.0f, 3.5f,
+                                  wallPlain.data(), 0.0, 5, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                  nullptr, nullptr, nullptr);
+        GetHL_OutWindow_Angle_v2012(5, area, 2.8f, 18, winter.data(), 0, 3.0f, 0, 12.0f, 3.5f, 0, 0, 6, 10, -5, -10,
+                                    -15, 10, 0.67f, 1.0f, 0, 0.7f, 0, 0, 1, 20, nullptr, 30, 8.0f, 2, 1, 10, 39.8f,
+                                    33.5f, leakTail.data(), windowTail.data(), 0.0, -1.0, 0, &rates[1], &rates[2],
+                                    blocks[0], &rates[3], &rates[4], &rates[5], blocks[1], blocks[2], blocks[3]);
+        GetHL_OutWindow_Angle_v2012(5, area, 2.8f, 18, winter.data(), 0, 3.0f, 0, 12.0f, 3.5f, 0, 0, 6, 10, -5, -10,
+                                    -15, 10, 0.67f, 1.0f, 0, 0.7f, 0, 0, 1, 20, nullptr, 30, 8.0f, 2, 1, 10, 39.8f,
+                                    33.5f, leakPlain.data(), windowPlain.data(), 0.0, -1.0, 0, nullptr, nullptr,
+                                    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+        for (int h = 0; h < 24; ++h) {
+            EXPECT_LT(wallTail[h], 0.0f);
+            EXPECT_NEAR(wallPlain[h], wallTail[h], 1e-6 * std::fabs(wallTail[h])) << h;
+            EXPECT_NEAR(windowPlain[h], windowTail[h], 1e-6 * std::fabs(windowTail[h])) << h;
+            EXPECT_EQ(leakPlain[h], leakTail[h]) << h;
+        }
     }
 }
 
