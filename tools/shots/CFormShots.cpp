@@ -11,5 +11,6 @@ FormShotList AllFormShots()
     AddScheduleFormShots(shots);
     AddSchemeFormShots(shots);
     AddEnergyFormShots(shots);
+    AddLibraryManagerFormShots(shots);
     return shots;
 }

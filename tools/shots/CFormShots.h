@@ -32,3 +32,4 @@ void AddSchemeFormShots(FormShotList& shots);
 void AddEnergyFormShots(FormShotList& shots);
 void AddBookFormShots(FormShotList& shots);
 void AddLanguageFormShots(FormShotList& shots);
+void AddLibraryManagerFormShots(FormShotList& shots);
