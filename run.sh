@@ -14,7 +14,7 @@ BUILD="$SRC/build"
 mode="${1:-run}"
 
 PACKAGES=(g++ cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite sqlite3
-          qt6-charts-dev qt6-image-formats-plugins qt6-5compat-dev libxlsxwriter-dev libdxflib-dev
+          qt6-charts-dev libqt6opengl6-dev qt6-image-formats-plugins qt6-5compat-dev libxlsxwriter-dev libdxflib-dev
           libgtest-dev fonts-noto-cjk libgl-dev qt6-translations-l10n
           poppler-utils unzip libxml2-utils)
 

@@ -21,6 +21,8 @@
 #include "plugin/CPlugManage.h"
 #include "project/CSystemGlobalData.h"
 #include "report/COutputParams.h"
+#include "report/forms/CLoadCurveDisplay.h"
+#include "report/forms/THLReport_SetForm.h"
 #include "report/forms/TOutputParamSet.h"
 
 #include <QAction>
@@ -116,7 +118,21 @@ void TVoro_Main::ToolButton1Click()
 void TVoro_Main::ToolButton2Click()
 {
     CommitCurrentEditor();
-    NotAvailable(QStringLiteral("负荷曲线"));
+    CTreeItem* item = SelectedItem();
+    {
+        CNodeDataBuffer nodeBuffer;
+        CCalResultBuffer resultBuffer;
+        CCalMsgOutput progress(QStringLiteral("正在计算负荷"), this);
+        if (item) {
+            CCalculate_Manager manager;
+            CSysOutputManage::Instance().ClearOutput(SysOutputLoad);
+            // Owned by the application: the progress window disables the main window meanwhile.
+            CLoadCurveDisplay display(nullptr);
+            manager.ShowLoadCurves(item);
+            m_messagePanel->ShowCategory(SysOutputLoad);
+        }
+    }
+    ShowElementEditor(item);
 }
 
 void TVoro_Main::ToolButton3Click()
@@ -176,7 +192,11 @@ void TVoro_Main::act_LoadCalculationExecuteExecute()
 void TVoro_Main::act_HeatReportExecute()
 {
     CommitCurrentEditor();
-    NotAvailable(QStringLiteral("采暖负荷计算报表"));
+    {
+        THLReport_SetForm form;
+        form.exec();
+    }
+    ShowElementEditor(SelectedItem());
 }
 
 void TVoro_Main::Action_OutputAndSetExecute()

@@ -339,6 +339,16 @@ public:
     static void OutputHeatingLoadSummary(class CCalculate_Result_IsHeatingLoadStepCalculation& result,
                                          int kind);
 
+    // --- Load curves ---------------------------------------------------------------------------
+    // Calculates the item under the current design type (2 to 8) into records of the command and
+    // returns the hourly curves of the node's kind (LoadCurveTables); null for design types 0 and
+    // 1, without an item, and when the run was stopped or a room failed.
+    std::unique_ptr<class CLoadCurveList> BuildLoadCurves(CTreeItem* item);
+    // The command "负荷曲线": the curves of the item shown in the load-curve window, or in the
+    // annual chart for the daily cooling type (CLoadCurveDisplayBase); nothing is shown when
+    // BuildLoadCurves gives none.
+    void ShowLoadCurves(CTreeItem* item);
+
     // --- Text pages --------------------------------------------------------------------------
     // Appends the line to the last page; a new page is opened when there is none or the last
     // already holds more than 100 lines.

@@ -2,6 +2,7 @@
 #include "calc/CCalculate_Manager.h"
 #include "calc/CHourlyResultTable.h"
 #include "calc/CIndexArea.h"
+#include "calc/CScopedResult.h"
 #include "calc/LoadSummaryBlocks.h"
 #include "calc/ResultByType.h"
 #include "calc/ResultDispatch.h"
@@ -250,22 +251,6 @@ void PostSummaryLine(const QString& text)
     CCalculateHostBase::PostOutputLine(kSummaryCategory, text);
 }
 
-// The result of the run, of the design type it was made for, freed however the run ends.
-class CSummaryResult
-{
-public:
-    explicit CSummaryResult(int designType) { AllocResultByType(m_result, designType); }
-    ~CSummaryResult() { FreeResultByType(m_result); }
-    CSummaryResult(const CSummaryResult&) = delete;
-    CSummaryResult& operator=(const CSummaryResult&) = delete;
-
-    void* Get() const { return m_result; }
-    template <typename Record> Record& As() const { return *static_cast<Record*>(m_result); }
-
-private:
-    void* m_result = nullptr;
-};
-
 template <typename Record> SSummaryValues ValuesOf(Record& record)
 {
     SSummaryValues values;
@@ -358,7 +343,7 @@ void CCalculate_Manager::OutputLoadSummary(CTreeItem* item)
     const int designType = CurrentDesignType();
     if (!item || designType < 0 || designType > 8)
         return;
-    CSummaryResult run(designType);
+    CScopedResult run(designType);
     const int kind = Calculate(item, run.Get());
     switch (designType) {
     case 0: {

@@ -5,8 +5,8 @@
 class CCalculate_Manager;
 class CQORReport;
 
-// The heating-load calculation book as the calculation book's entry reaches it. The book lives in
-// the report subsystem's later work; until a maker is installed the entry produces nothing.
+// The heating-load calculation book as the calculation book's entry reaches it: the program's own
+// book (CHLDReport) unless a test installs another maker.
 class CHeatingLoadBookBase
 {
 public:
@@ -18,10 +18,10 @@ public:
     // owned by the book.
     virtual CQORReport* BuildReport(CCalculate_Manager& manager) = 0;
 
-    // The maker of the program's heating-load book; empty restores none.
+    // Replaces the maker of the heating-load book; empty restores the program's own.
     static void SetFactory(Factory factory) { Maker() = std::move(factory); }
-    // A new book, or null while none is installed.
-    static std::unique_ptr<CHeatingLoadBookBase> Create() { return Maker() ? Maker()() : nullptr; }
+    // A new book from the installed maker, else the program's own.
+    static std::unique_ptr<CHeatingLoadBookBase> Create();
 
 private:
     static Factory& Maker()
