@@ -340,6 +340,8 @@ CMaterialNode* CMaterialNode::CopyTo(CMaterialNode* targetRoot, bool noQuestion)
         }
         if (answer == 2)
             return found;
+        if (answer != 1)
+            return nullptr; // a closed choice copies nothing (the category existed already)
     }
 
     QString name = Caption;

@@ -105,8 +105,9 @@ public:
     // Copies a record into the tree of the target root (in memory; written at the next Save), into
     // the category of the same caption, made when missing. A record of the same name there is
     // answered when its values are equal; with other values the user chooses to overwrite it, keep
-    // it or add the copy under a free name "%s[副本%d]", which noQuestion always does. Null for a
-    // node that is not a record; a record whose row is gone raises "材料[%s]不存在，请重新指定材料".
+    // it or add the copy under a free name "%s[副本%d]", which noQuestion always does; closing the
+    // choice copies nothing and answers null. Null for a node that is not a record; a record whose
+    // row is gone raises "材料[%s]不存在，请重新指定材料".
     CMaterialNode* CopyTo(CMaterialNode* targetRoot, bool noQuestion);
 
 private:

@@ -451,7 +451,7 @@ TEST_F(MaterialNodeCopyTest, OtherValuesUnderTheSameNameAskWhatToDo)
         {0, true, CMaterialNode::StateModified, sourceKs}, // overwrite
         {2, true, CMaterialNode::StateClean, "9.5"},       // keep the project's
         {1, false, CMaterialNode::StateClean, "9.5"},      // a copy under a new name
-        {-1, false, CMaterialNode::StateClean, "9.5"},     // the choice was closed
+        {-1, false, CMaterialNode::StateClean, "9.5"},     // the choice was closed: nothing copied
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.answer);
@@ -464,7 +464,10 @@ TEST_F(MaterialNodeCopyTest, OtherValuesUnderTheSameNameAskWhatToDo)
         EXPECT_EQ(answer == twin, c.answersTwin);
         EXPECT_EQ(twin->State, c.twinState);
         EXPECT_EQ(twin->Data->Values["K_S"], c.twinKs);
-        if (!c.answersTwin) {
+        if (c.answer == -1) {
+            EXPECT_EQ(answer, nullptr);
+            EXPECT_EQ(project->FindByCaption(CMaterialNode::KindRecord, m_name + "[副本1]"), nullptr);
+        } else if (!c.answersTwin) {
             EXPECT_EQ(answer->Caption, m_name + "[副本1]");
             EXPECT_EQ(answer->Parent, twin->Parent);
             EXPECT_EQ(answer->Data->Values["K_S"], sourceKs);

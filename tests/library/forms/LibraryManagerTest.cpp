@@ -154,6 +154,32 @@ TEST_F(LibraryManager, PickingCopiesASystemRecordIntoTheProjectOnceAndReusesTheE
     EXPECT_TRUE(Dialogs().MessageBoxes.isEmpty());
 }
 
+TEST_F(LibraryManager, ClosingTheSameNameChoiceWhilePickingCopiesNothing)
+{
+    ExecProject(QStringLiteral("insert into OutsideWall_Lib (ID, Name, catergory, Deta) values (2, '%1', '标准材料', 9)")
+                    .arg(kSystemWall));
+    Dialogs().SelectAnswers << -1;
+    const int picked = Pick(kOutsideWall, 1, [](TTLibManageForm& form) {
+        form.TMaterialTreeFrame1->SelectNode(Record(form.TMaterialTreeFrame1->GetSystemRoot(), kSystemWall));
+        form.OkClick();
+    });
+    EXPECT_EQ(picked, -1);
+    EXPECT_TRUE(Dialogs().SelectAnswers.isEmpty());
+    EXPECT_EQ(WallRows(), (QStringList{kSystemWall + QStringLiteral(" 9.0"), QStringLiteral("A 0.05")}));
+}
+
+TEST_F(LibraryManager, ColumnsTheFrameDoesNotShowKeepTheirValues)
+{
+    ExecProject(QStringLiteral("insert into OutsideWindow_Lib (ID, Name, catergory, Pane, K_S, ShieldType, Old_ID) "
+                               "values (3, '窗', '', '单层', 2.5, 2, 77)"));
+    auto form = Manager(6);
+    Select(*form, Record(form->TMaterialTreeFrame1->GetProjectRoot(), QStringLiteral("窗")));
+    Edit(*form, QStringLiteral("K_S"))->setText(QStringLiteral("2.8"));
+    ASSERT_TRUE(form->SaveClick());
+    EXPECT_EQ(ProjectColumn(QStringLiteral("select K_S || ' ' || ShieldType || ' ' || Old_ID from OutsideWindow_Lib")),
+              QStringList{QStringLiteral("2.8 2 77")});
+}
+
 TEST_F(LibraryManager, PickingAProjectRecordAnswersItsIdAndCancellingAnswersMinusOne)
 {
     EXPECT_EQ(Pick(kOutsideWall, 1, [](TTLibManageForm& form) { form.OkClick(); }), 1);
