@@ -128,6 +128,7 @@ CQORReport* CCalculationBook::BuildLoadStatisticsSection()
     const int peakMode = project.StatisticalStyle;
     const auto steps = StatisticsSteps(designType);
     CCalResultBuffer* pool = CCalResultBuffer::GetCurrent();
+    const bool stepType = ResultStepCount(designType) > 1;
 
     // Writes the rows of one node, one per step, with the cells after the value columns.
     auto writeRows = [&](void* result, const QString& name, const QString& separator, float coolingArea,
@@ -213,6 +214,12 @@ CQORReport* CCalculationBook::BuildLoadStatisticsSection()
                               building->Entry.Caption + QStringLiteral("~") + storey->Entry.Caption +
                                   QStringLiteral("~") + room->Entry.Caption,
                               QStringLiteral("~"), area, -1.0f, roomElement->Area, &use);
+                }
+                // The 12 or 365 records of a room are summed and printed by now: only the room in
+                // hand holds them.
+                if (stepType && pool) {
+                    pool->ReleaseResult(room->Result);
+                    room->Result = nullptr;
                 }
             }
             if (!storeyElement)

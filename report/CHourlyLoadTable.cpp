@@ -4,7 +4,6 @@
 #include "calc/CCalculate_Result_IsACLoadIntelligentEstimation.h"
 #include "calc/CCalculate_Result_IsACLoadStepCalculation.h"
 #include "calc/CCalculate_Result_IsHeatingLoadStepCalculation.h"
-#include "calc/FixedWidthText.h"
 #include "calc/SeriesStatistics.h"
 #include "model/CMaterialParamNameList.h"
 #include "model/CProjectData.h"
@@ -98,11 +97,16 @@ const float (*HourlyOf(void* record, int designType))[kHours]
     }
 }
 
-// A value as a whole number centred in ten characters.
+// A value as a whole number centred in ten characters, the odd blank after it (as
+// PadTextFixedWidth centres, without its byte count: the digits are one byte each).
 QString CellText(float value)
 {
-    const double rounded = std::round(static_cast<double>(value)) + 0.0;
-    return PadTextFixedWidth(kCellWidth, QString::number(rounded == 0 ? 0.0 : rounded, 'f', 0), 0);
+    const double rounded = std::round(static_cast<double>(value));
+    const QString digits = QString::number(rounded == 0 ? 0.0 : rounded, 'f', 0);
+    if (digits.size() >= kCellWidth)
+        return QLatin1Char(' ') + digits + QLatin1Char(' ');
+    const qsizetype before = (kCellWidth - digits.size()) / 2;
+    return QString(before, QLatin1Char(' ')) + digits + QString(kCellWidth - digits.size() - before, QLatin1Char(' '));
 }
 
 QString Caption(const QString& name)

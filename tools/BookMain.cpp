@@ -1,12 +1,18 @@
-// didivov_book <project.VLZ> <out.pdf|.xlsx|.txt|.csv|.rtf> [--type N]
+// didivov_book <project.VLZ> <out.pdf|.xlsx|.txt|.csv|.rtf> [--type N] [--summary]
 //
 // Writes the calculation book of a project without a window: opens the project as the program does,
 // makes design type N current when given (in memory only; the project file keeps its own), and
 // runs the calculate-and-output road of "输出" with the project's output options into the file,
 // whose extension chooses the format. Notices and messages go to the error stream; questions are
-// answered "no" except the one about replacing the output file. Exits 0 when the book was written
+// answered "no" except the one about replacing the output file. With --summary the load summary of
+// the whole project ("最大负荷") of the same design type follows on the output stream, one line each,
+// after the book is written. Exits 0 when the book was written
 // and no error was reported, 1 on any failure (the reason printed), 2 on wrong arguments.
+#include "calc/CCalMsgOutput.h"
+#include "calc/CCalResultBuffer.h"
 #include "calc/CCalculateHostBase.h"
+#include "calc/CCalculate_Manager.h"
+#include "calc/CNodeDataBuffer.h"
 #include "climate/CLIB_WeatherParameter.h"
 #include "model/CElementManage.h"
 #include "model/CMaterialParamNameList.h"
@@ -156,6 +162,9 @@ public:
         return items;
     }
 
+    // The lines of a category of the message panel.
+    const QStringList& Lines(int category) const { return m_lines[static_cast<size_t>(category)]; }
+
     // Prints the warnings and errors; true when there was no error.
     bool Report() const
     {
@@ -182,7 +191,20 @@ int FilterIndexOf(const QString& path)
     return 0;
 }
 
-int WriteBook(const QString& project, const QString& target, int filterIndex, int designType)
+// The "最大负荷" lines of the project node, as the main window's command writes them.
+void PrintLoadSummary(CBookToolHost& host)
+{
+    constexpr int kLoadCategory = 3;
+    CNodeDataBuffer nodeBuffer;
+    CCalResultBuffer resultBuffer;
+    CCalMsgOutput progress(QStringLiteral("正在计算最大负荷"), nullptr);
+    CCalculate_Manager manager;
+    manager.OutputLoadSummary(host.MainTreeView()->TopItem(0));
+    for (const QString& line : host.Lines(kLoadCategory))
+        std::printf("%s\n", line.toUtf8().constData());
+}
+
+int WriteBook(const QString& project, const QString& target, int filterIndex, int designType, bool summary)
 {
     CProgramFolder::SetPath(QStringLiteral(DIDIVOV_BIN_DIR));
     CTool tool(std::make_unique<CBookToolDialogs>(target, filterIndex));
@@ -220,6 +242,8 @@ int WriteBook(const QString& project, const QString& target, int filterIndex, in
         Print(QStringLiteral("计算书未能写入%1").arg(target));
         return 1;
     }
+    if (summary)
+        PrintLoadSummary(host);
     return clean ? 0 : 1;
 }
 } // namespace
@@ -239,11 +263,15 @@ int main(int argc, char* argv[])
                                         QStringLiteral("Design type 0 to 8 in place of the project's."),
                                         QStringLiteral("N"));
     parser.addOption(typeOption);
+    const QCommandLineOption summaryOption(QStringLiteral("summary"),
+                                           QStringLiteral("Print the project's load summary after the book."));
+    parser.addOption(summaryOption);
     parser.process(app);
 
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: didivov_book <project.VLZ> <out.pdf|.xlsx|.txt|.csv|.rtf> [--type N]\n");
+        std::fprintf(stderr,
+                     "usage: didivov_book <project.VLZ> <out.pdf|.xlsx|.txt|.csv|.rtf> [--type N] [--summary]\n");
         return 2;
     }
     const QString target = QFileInfo(arguments.at(1)).absoluteFilePath();
@@ -267,7 +295,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     try {
-        return WriteBook(project, target, filterIndex, designType);
+        return WriteBook(project, target, filterIndex, designType, parser.isSet(summaryOption));
     } catch (const Exception& e) {
         Print(e.Message());
         return 1;

@@ -285,3 +285,11 @@ TEST_F(ReportModel, VariablesAndGroupBandsResolveTheirPlaceholders)
               QStringLiteral("设计：张工 [#Unknown#]\n房间\n楼层 1层\n101\n102\n1层小计\n楼层 2层\n201\n"
                              "2层小计\n\n"));
 }
+
+TEST(ReportFlow, NumbersAreDecimalsWithoutLeadingZerosOrSigns)
+{
+    for (const char* number : {"0", "-0", "12", "-12.5", "0.25", "230", "3.0"})
+        EXPECT_TRUE(CReportFlow::IsNumber(QString::fromLatin1(number))) << number;
+    for (const char* text : {"", "-", "01", "1.", ".5", "+1", "1e3", "1,5", " 1", "12:00", "1.2.3", "-.5"})
+        EXPECT_FALSE(CReportFlow::IsNumber(QString::fromLatin1(text))) << text;
+}
