@@ -1,12 +1,17 @@
 // The heating-load book's rows: the two-decimal cut of the element hours, direction suffixes, the
 // peaks and their ties, the rows of other loads and of rooms between dwellings, the level summaries
-// and their units.
+// and their units; a run with a failing room.
+#include "calc/CCalResultBuffer.h"
+#include "calc/CCalculate_Room.h"
+#include "calc/CNodeDataBuffer.h"
 #include "model/CInsideWall.h"
 #include "model/COutsideWall.h"
 #include "model/COutsideWindow.h"
 #include "model/CProjectData.h"
 #include "model/CRoom.h"
 #include "report/CHLDReport.h"
+#include "report/engine/CReportPreviewBase.h"
+#include "tests/calc/CalcFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -153,6 +158,82 @@ TEST(HeatingBookFields, NinetyFourFieldsInColumnOrder)
     EXPECT_EQ(names[76], QStringLiteral("Toal"));
     EXPECT_EQ(names[83], QStringLiteral("Toal总"));
     EXPECT_EQ(names[93], QStringLiteral("ToalAg"));
+}
+
+} // namespace
+
+
+namespace {
+
+// Each room's first outside wall (or its first element) loses 10 W every hour; the room numbered
+// FailAt fails as a room whose calculation raises does.
+class LosingRoomEngine : public CRoomLoadEngineBase
+{
+public:
+    bool CalculateRoomLoads(CCalculate_Manager&, CCalculate_Room& room, const CElementDetailCallback& detail) override
+    {
+        if (++Rooms == FailAt) {
+            CCalMsgOutput::Current().Stop();
+            return false;
+        }
+        CCalResultBuffer::Current().AcquireResult(room.Result);
+        if (detail && room.Entry.Node && room.Entry.Node->ChildCount() > 0) {
+            float rates[7]{};
+            float blocks[8][24]{};
+            float loads[24], extra[24]{};
+            std::fill(loads, loads + 24, -10.0f);
+            detail(room.Entry.Node->Child(0)->LoadElement(), rates, blocks, loads, extra, 0, 1.0);
+        }
+        return true;
+    }
+    void CalculatePumpAndPipeLoad(CCalculate_Manager&, CCalculate_Building&) override {}
+    int Rooms = 0;
+    int FailAt = 0;
+};
+
+class CountingPreview : public CReportPreviewBase
+{
+public:
+    void ShowPreview(CQORReport&) override { ++Shown; }
+    int Shown = 0;
+};
+
+class HeatingBookRun : public CalcFixture
+{
+protected:
+    std::unique_ptr<CHLDReport> Build()
+    {
+        CNodeDataBuffer nodes;
+        CCalResultBuffer pool;
+        CCalMsgOutput progress(QStringLiteral("正在计算负荷"), nullptr);
+        CCalculate_Manager manager;
+        manager.SetRoomEngine(&m_engine);
+        manager.BuildCalcStructureFrom(Item(&Root()));
+        auto book = std::make_unique<CHLDReport>();
+        book->BuildReport(manager);
+        return book;
+    }
+    LosingRoomEngine m_engine;
+    CountingPreview m_preview;
+};
+
+TEST_F(HeatingBookRun, AFailedRoomIsNamedAndTheTotalSaysItIsIncomplete)
+{
+    SetDesignType(6);
+    const auto complete = Build();
+    ASSERT_EQ(m_preview.Shown, 1);
+    ASSERT_GT(complete->RowCount(), 0);
+    EXPECT_EQ(complete->Row(complete->RowCount() - 1).Texts[76], QStringLiteral("大楼汇总"));
+    EXPECT_TRUE(complete->FailedRooms().isEmpty());
+
+    m_engine.Rooms = 0;
+    m_engine.FailAt = 2;
+    const auto partial = Build();
+    ASSERT_EQ(partial->FailedRooms().size(), 1);
+    const CRptRecord& last = partial->Row(partial->RowCount() - 1);
+    EXPECT_EQ(last.Texts[3], QStringLiteral("计算失败，汇总不完整"));
+    EXPECT_TRUE(last.Texts[2].startsWith(partial->FailedRooms()[0]));
+    EXPECT_EQ(last.Texts[76], QStringLiteral("大楼汇总(不完整)"));
 }
 
 } // namespace
