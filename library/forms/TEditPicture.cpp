@@ -8,7 +8,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QToolButton>
@@ -204,29 +203,9 @@ void TEditPicture::Button4Click()
 
 bool TEditPicture::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Edit_BMP) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::LeftButton && m_viewMode == 2) {
-                m_dragging = true;
-                m_lastPointer = mouse->position().toPoint();
-            }
-            break;
-        case QEvent::MouseMove:
-            if (m_dragging) {
-                const QPoint now = mouse->position().toPoint();
-                Edit_BMP->move(Edit_BMP->pos() + now - m_lastPointer);
-                // The image moved under the pointer: the pointer now sits where it was before.
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            if (mouse->button() == Qt::LeftButton)
-                m_dragging = false;
-            break;
-        default:
-            break;
-        }
-    }
+    // Panning works in actual size only.
+    if (watched == Edit_BMP)
+        if (const auto offset = m_drag.Handle(event, m_viewMode == 2))
+            Edit_BMP->move(Edit_BMP->pos() + *offset);
     return QWidget::eventFilter(watched, event);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "library/forms/CPointerDrag.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QPoint>
@@ -51,8 +53,7 @@ private:
     void FitInPanel();
 
     int m_viewMode = 0;
-    bool m_dragging = false;
-    QPoint m_lastPointer;
+    CPointerDrag m_drag;
     QByteArray m_bytes;
     QImage m_image;
 };

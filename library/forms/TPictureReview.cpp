@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -32,27 +31,9 @@ TPictureReview::TPictureReview(QWidget* owner)
 
 bool TPictureReview::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Image1) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::LeftButton) {
-                m_dragging = true;
-                m_grip = mouse->position().toPoint();
-            }
-            break;
-        case QEvent::MouseMove:
-            if (m_dragging)
-                move(pos() + mouse->position().toPoint() - m_grip);
-            break;
-        case QEvent::MouseButtonRelease:
-            if (mouse->button() == Qt::LeftButton)
-                m_dragging = false;
-            break;
-        default:
-            break;
-        }
-    }
+    if (watched == Image1)
+        if (const auto offset = m_drag.Handle(event))
+            move(pos() + *offset);
     return QWidget::eventFilter(watched, event);
 }
 

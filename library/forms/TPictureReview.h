@@ -1,4 +1,6 @@
 #pragma once
+#include "library/forms/CPointerDrag.h"
+
 #include <QPoint>
 #include <QWidget>
 
@@ -20,6 +22,5 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    bool m_dragging = false;
-    QPoint m_grip; // the pointer relative to the image when the drag began
+    CPointerDrag m_drag;
 };

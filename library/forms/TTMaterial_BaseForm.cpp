@@ -48,17 +48,23 @@ void TTMaterial_BaseForm::Bind(const QString& key, QWidget* control, ValueKind k
     m_bindings.push_back({key, control, kind, caption, {}});
 }
 
-TControlEdit* TTMaterial_BaseForm::AddNumber(QGridLayout* grid, int row, int column, const QString& key,
-                                             const QString& name, const QString& caption)
+TControlEdit* TTMaterial_BaseForm::AddEdit(QGridLayout* grid, int row, int column, const QString& key,
+                                           const QString& name, const QString& caption, ValueKind kind)
 {
     auto* edit = new TControlEdit(this);
     edit->setObjectName(name);
-    edit->SetControlMode(MFLOAT);
+    edit->SetControlMode(kind == ValueKind::Number ? MFLOAT : MSTRING);
     if (!caption.isEmpty())
         grid->addWidget(Caption(caption, this), row, column);
     grid->addWidget(edit, row, column + 1);
-    Bind(key, edit, ValueKind::Number, caption);
+    Bind(key, edit, kind, caption);
     return edit;
+}
+
+TControlEdit* TTMaterial_BaseForm::AddNumber(QGridLayout* grid, int row, int column, const QString& key,
+                                             const QString& name, const QString& caption)
+{
+    return AddEdit(grid, row, column, key, name, caption, ValueKind::Number);
 }
 
 void TTMaterial_BaseForm::AddSummerWinter(QGridLayout* grid, int row, int column, const QString& keyS,
@@ -76,6 +82,14 @@ void TTMaterial_BaseForm::AddSummerWinter(QGridLayout* grid, int row, int column
     }
 }
 
+void TTMaterial_BaseForm::AddHeatTransferRows(QGridLayout* grid, int row, const QString& caption)
+{
+    auto* seasons = new QGridLayout;
+    grid->addLayout(seasons, row, 0, 1, 2);
+    AddSeasonTitles(seasons, 0, 0);
+    AddSummerWinter(seasons, 1, 0, QStringLiteral("K_S"), QStringLiteral("K_W"), caption);
+}
+
 void TTMaterial_BaseForm::AddSeasonTitles(QGridLayout* grid, int row, int column)
 {
     grid->addWidget(Caption(QStringLiteral("夏季"), this), row, column + 1, Qt::AlignHCenter);
@@ -85,14 +99,7 @@ void TTMaterial_BaseForm::AddSeasonTitles(QGridLayout* grid, int row, int column
 TControlEdit* TTMaterial_BaseForm::AddText(QGridLayout* grid, int row, int column, const QString& key,
                                            const QString& name, const QString& caption)
 {
-    auto* edit = new TControlEdit(this);
-    edit->setObjectName(name);
-    edit->SetControlMode(MSTRING);
-    if (!caption.isEmpty())
-        grid->addWidget(Caption(caption, this), row, column);
-    grid->addWidget(edit, row, column + 1);
-    Bind(key, edit, ValueKind::Text, caption);
-    return edit;
+    return AddEdit(grid, row, column, key, name, caption, ValueKind::Text);
 }
 
 QComboBox* TTMaterial_BaseForm::AddList(QGridLayout* grid, int row, int column, const QString& key,

@@ -65,6 +65,9 @@ protected:
                          const QString& caption);
     // The titles "夏季" and "冬季" over the two edit columns after the caption column.
     void AddSeasonTitles(QGridLayout* grid, int row, int column);
+    // The summer and winter heat-transfer coefficients K_S and K_W with their titles, in a grid of
+    // their own spanning the caption and edit columns of the row.
+    void AddHeatTransferRows(QGridLayout* grid, int row, const QString& caption);
     // Binds an existing control (placed by the frame itself).
     void Bind(const QString& key, QWidget* control, ValueKind kind, const QString& caption);
     static QLabel* Caption(const QString& text, QWidget* parent);
@@ -72,6 +75,9 @@ protected:
     void FitDesignSize();
 
 private:
+    TControlEdit* AddEdit(QGridLayout* grid, int row, int column, const QString& key, const QString& name,
+                          const QString& caption, ValueKind kind);
+
     struct SBinding
     {
         QString key;

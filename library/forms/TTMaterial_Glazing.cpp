@@ -19,10 +19,7 @@ TTMaterial_GlazingBase::TTMaterial_GlazingBase(QWidget* owner, const QSize& desi
     AddText(grid, row++, 0, QStringLiteral("GlassType"), QStringLiteral("Edit_GlassType"),
             QStringLiteral("玻璃材料和厚度:"));
     AddText(grid, row++, 0, QStringLiteral("FrameType"), QStringLiteral("Edit_FrameType"), parts.frameCaption);
-    auto* seasons = new QGridLayout;
-    grid->addLayout(seasons, row++, 0, 1, 2);
-    AddSeasonTitles(seasons, 0, 0);
-    AddSummerWinter(seasons, 1, 0, QStringLiteral("K_S"), QStringLiteral("K_W"), QStringLiteral("传热系数W/m^2℃:"));
+    AddHeatTransferRows(grid, row++, QStringLiteral("传热系数W/m^2℃:"));
     if (!parts.gCaption.isEmpty())
         AddNumber(grid, row++, 0, QStringLiteral("g"), QStringLiteral("Edit_g"), parts.gCaption);
     if (parts.exfiltration) {

@@ -13,10 +13,7 @@ TTMaterial_Ground::TTMaterial_Ground(QWidget* owner) : TTMaterial_BaseForm(owner
     AddText(grid, 1, 0, QStringLiteral("InsulationMaterials"), QStringLiteral("Edit_InsulationMaterials"),
             QStringLiteral("保温材料:"));
     AddNumber(grid, 2, 0, QStringLiteral("Deta"), QStringLiteral("Edit_Deta"), QStringLiteral("δ(mm):"));
-    auto* seasons = new QGridLayout;
-    grid->addLayout(seasons, 3, 0, 1, 2);
-    AddSeasonTitles(seasons, 0, 0);
-    AddSummerWinter(seasons, 1, 0, QStringLiteral("K_S"), QStringLiteral("K_W"), QStringLiteral("传热系数W/m^2℃"));
+    AddHeatTransferRows(grid, 3, QStringLiteral("传热系数W/m^2℃"));
     grid->setRowStretch(4, 1);
     FitDesignSize();
 }
@@ -29,10 +26,7 @@ TTMaterial_BasementWall::TTMaterial_BasementWall(QWidget* owner) : TTMaterial_Ba
             QStringLiteral("保温材料:"));
     AddNumber(grid, 1, 0, QStringLiteral("Deta"), QStringLiteral("Edit_Deta"), QStringLiteral("δ(mm):"));
     AddNumber(grid, 2, 0, QStringLiteral("D"), QStringLiteral("Edit_D"), QStringLiteral("热惰性指标:"));
-    auto* seasons = new QGridLayout;
-    grid->addLayout(seasons, 3, 0, 1, 2);
-    AddSeasonTitles(seasons, 0, 0);
-    AddSummerWinter(seasons, 1, 0, QStringLiteral("K_S"), QStringLiteral("K_W"), QStringLiteral("传热系数W/m^2℃"));
+    AddHeatTransferRows(grid, 3, QStringLiteral("传热系数W/m^2℃"));
     grid->setRowStretch(4, 1);
     FitDesignSize();
 }
