@@ -6,6 +6,7 @@
 #include "app/controls/TControlEdit.h"
 #include "library/CHvacData.h"
 #include "library/CMaterialNode.h"
+#include "library/forms/TEditPicture.h"
 #include "library/forms/TTLibManageForm.h"
 #include "library/forms/TTMaterialTreeFrame.h"
 #include "library/forms/TTMaterial_BaseForm.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QTreeWidget>
 
 namespace {
@@ -262,6 +264,40 @@ TEST_F(LibraryManager, DeletingAskesAndRemovesTheRowOnSave)
     EXPECT_TRUE(form->RecordFrame->isHidden());
     ASSERT_TRUE(form->SaveClick());
     EXPECT_TRUE(WallRows().isEmpty());
+}
+
+TEST_F(LibraryManager, RenamingAsksAgainForAnEmptyOrTakenName)
+{
+    auto form = Manager(kOutsideWall);
+    CMaterialNode* project = form->TMaterialTreeFrame1->GetProjectRoot();
+    Select(*form, Record(project, QStringLiteral("A")));
+    form->act_cloneExecute();
+    Dialogs().InputAnswers << QStringLiteral("A") << QString(QLatin1String("")) << QStringLiteral("工程材料")
+                           << QStringLiteral("B");
+    form->act_renameExecute();
+    EXPECT_TRUE(Dialogs().InputAnswers.isEmpty());
+    EXPECT_EQ(Dialogs().Messages, (QStringList{QStringLiteral("该名称已经被使用"), QStringLiteral("该名称已经被使用")}));
+    EXPECT_EQ(form->CurrentNode()->Caption, QStringLiteral("B"));
+    ASSERT_TRUE(form->SaveClick());
+    EXPECT_EQ(WallRows(), (QStringList{QStringLiteral("A 0.05"), QStringLiteral("B 0.05")}));
+}
+
+TEST_F(LibraryManager, AnImportedPictureIsStoredWithTheRecord)
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    const QString file = m_folder.File(QStringLiteral("User/wall.bmp"));
+    ASSERT_TRUE(image.save(file, "BMP"));
+    auto form = Manager(kOutsideWall);
+    Select(*form, Record(form->TMaterialTreeFrame1->GetProjectRoot(), QStringLiteral("A")));
+    Dialogs().FileAnswers << file;
+    form->EditPicture1->Button3Click();
+    EXPECT_TRUE(form->EditPicture1->ShowsPicture());
+    ASSERT_TRUE(form->SaveClick());
+    QFile stored(file);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ProjectColumn(QStringLiteral("select hex(BMP) from OutsideWall_Lib")),
+              QStringList{QString::fromLatin1(stored.readAll().toHex().toUpper())});
 }
 
 TEST_F(LibraryManager, UseLibrariesHideThePictureAndFillTheHeight)
