@@ -159,6 +159,7 @@ TEST_F(RecordFrames, ANewWallRecordCannotOpenTheLayerEditorUntilStored)
     EXPECT_FALSE(wall->Button8->isEnabled());
     EXPECT_FALSE(wall->Label12->isHidden());
     ASSERT_TRUE(form->SaveClick());
+    EXPECT_FALSE(form->TMaterialTreeFrame1->HasModified()); // the category made for the copy too
     form->ShowCurrentNode();
     EXPECT_TRUE(wall->Button8->isEnabled());
     EXPECT_TRUE(wall->Label12->isHidden());
