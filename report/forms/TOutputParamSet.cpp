@@ -9,6 +9,7 @@
 #include "model/CProjectData.h"
 #include "model/TDM_Project.h"
 #include "platform/core/CTool.h"
+#include "plugin/CPlugReportItem.h"
 
 #include <QCheckBox>
 #include <QComboBox>

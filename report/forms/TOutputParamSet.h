@@ -4,8 +4,11 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
+#include <vector>
 
 class COutputParam;
+class CPlugReportItem;
 class QCheckBox;
 class QComboBox;
 class QListWidget;
@@ -75,6 +78,11 @@ public:
     void ClearOutput() override;
     int WarningCount() const override;
     void OpenWithShell(const QString& path) override;
+    // The plug-ins of the option tree with their ticks.
+    std::vector<COutputPlugInBase*> PlugIns() override;
+    // The ticks of the plug-in items become the plug-ins' output flags, written to
+    // "OutPutConfig.data" of the project folder.
+    void SaveOutputConfig() override;
 
     // The item of an option ID; null when the tree does not show it.
     QTreeWidgetItem* OptionItem(int id) const;
@@ -118,6 +126,8 @@ public:
     QToolButton* img2 = nullptr;
     TCheckPopupTree* PopupTree = nullptr;
     std::array<QToolButton*, 4> ArrowButtons{};
+    // The plug-in items of the option tree, after the options, one per entry of m_plugIns.
+    std::vector<QTreeWidgetItem*> PlugNodes;
 
     CRegistry LandscapeRegistry;
     CRegistry OutputRegistry;
@@ -143,6 +153,10 @@ private:
     void StoreRegistry(const QString& key, int value);
     void StoreElementFlags();
 
+    // The plug-ins offered: enabled, of the current design type, with a report.
+    void AddPlugInItems();
+
     bool m_shown = false;
     bool m_filling = false;
+    std::vector<std::unique_ptr<CPlugReportItem>> m_plugIns;
 };

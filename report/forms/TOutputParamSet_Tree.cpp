@@ -7,11 +7,16 @@
 #include "calc/ResultByType.h"
 #include "platform/core/CProgramFolder.h"
 #include "platform/core/CTool.h"
+#include "plugin/CPlug.h"
+#include "plugin/CPlugManage.h"
+#include "plugin/CPlugReportItem.h"
+#include "project/CSystemGlobalData.h"
 #include "report/COutputParams.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QTreeWidgetItemIterator>
@@ -35,6 +40,7 @@ void TOutputParamSet::BuildOptionTree()
     if (COutputParams::Exists())
         for (COutputParam* option : COutputParams::Current().Root().Children)
             AddOptionItems(*option, nullptr);
+    AddPlugInItems();
     // One arrow per output column, beside the first item of its section.
     for (int k = 0; k < kColumnSections; ++k)
         for (QTreeWidgetItemIterator it(CheckTreeView1); *it; ++it)
@@ -61,6 +67,47 @@ void TOutputParamSet::AddOptionItems(COutputParam& option, QTreeWidgetItem* pare
     item->setData(0, kCommentsRole, option.Comments);
     for (COutputParam* child : option.Children)
         AddOptionItems(*child, item);
+}
+
+void TOutputParamSet::AddPlugInItems()
+{
+    PlugNodes.clear();
+    m_plugIns.clear();
+    if (!CPlugManage::Exists() || !CSystemGlobalData::Exists())
+        return;
+    m_plugIns = CPlugReportItem::ForDesignType(CPlugManage::Current(), CSystemGlobalData::Current().DesignType);
+    for (const auto& plugIn : m_plugIns) {
+        QTreeWidgetItem* item = CheckTreeView1->AddItem(nullptr, plugIn->ItemName(), plugIn->Plug().Output ? 1 : 0);
+        PlugNodes.push_back(item);
+        if (!plugIn->Plug().PlugHasConfig())
+            continue;
+        auto* config = new QPushButton(QStringLiteral("..."));
+        const int side = config->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 6;
+        config->setFixedSize(side, side);
+        config->setToolTip(QStringLiteral("插件设置"));
+        CPlug* plug = &plugIn->Plug();
+        connect(config, &QPushButton::clicked, this, [plug] { plug->PlugRunConfig(); });
+        CheckTreeView1->setItemWidget(item, kButtonColumn, config);
+    }
+}
+
+std::vector<COutputPlugInBase*> TOutputParamSet::PlugIns()
+{
+    std::vector<COutputPlugInBase*> items;
+    for (size_t i = 0; i < m_plugIns.size() && i < PlugNodes.size(); ++i) {
+        m_plugIns[i]->SetTicked(TCheckTreeView::State(PlugNodes[i]) == 1);
+        items.push_back(m_plugIns[i].get());
+    }
+    return items;
+}
+
+void TOutputParamSet::SaveOutputConfig()
+{
+    if (!CPlugManage::Exists() || !CSystemGlobalData::Exists() || !CSystemGlobalData::Current().IsProjectOpen())
+        return;
+    for (COutputPlugInBase* plugIn : PlugIns())
+        plugIn->SetOutputFlag(plugIn->IsTicked());
+    CPlugManage::Current().SaveOutputConfig(CSystemGlobalData::Current().ProjectFolder());
 }
 
 QTreeWidgetItem* TOutputParamSet::OptionItem(int id) const

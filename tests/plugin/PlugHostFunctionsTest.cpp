@@ -12,10 +12,13 @@
 #include "plugin/CPlugManage.h"
 #include "plugin/CPlugRunner.h"
 #include "project/CSystemGlobalData.h"
+#include "app/controls/TCheckTreeView.h"
 #include "report/engine/CQORReport.h"
+#include "report/forms/TOutputParamSet.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <vector>
 
@@ -181,4 +184,28 @@ TEST_F(PlugHostWindowTest, TheExamplePlugInIsListedForItsDesignTypeAndReportsThe
     }));
     EXPECT_EQ(rows, QStringList({QStringLiteral("房间1|0.00"), QStringLiteral("房间2|0.00"),
                                  QStringLiteral("合计|0.00")}));
+}
+
+TEST_F(PlugHostWindowTest, TheOutputDialogOffersThePlugInAndItsOkStoresTheChoice)
+{
+    CSystemGlobalData::Current().SetDesignType(3);
+    const QString config = CSystemGlobalData::Current().ProjectFolder() + QStringLiteral("OutPutConfig.data");
+    QFile::remove(config);
+    {
+        TOutputParamSet dialog(m_window.get());
+        dialog.BuildOptionTree();
+        ASSERT_EQ(dialog.PlugNodes.size(), 1u);
+        EXPECT_EQ(dialog.PlugNodes[0]->text(0), QStringLiteral("房间面积表"));
+        EXPECT_EQ(TCheckTreeView::State(dialog.PlugNodes[0]), 0);
+        dialog.CheckTreeView1->SetState(dialog.PlugNodes[0], 1);
+        dialog.FlatButton2Click();
+    }
+    QString text;
+    ASSERT_TRUE(CGbkCodec::ReadTextFile(config, text));
+    EXPECT_EQ(text, QStringLiteral("房间面积表\r\n"));
+    // Another design type offers none.
+    CSystemGlobalData::Current().SetDesignType(0);
+    TOutputParamSet other(m_window.get());
+    other.BuildOptionTree();
+    EXPECT_TRUE(other.PlugNodes.empty());
 }
