@@ -278,6 +278,8 @@ void CCalculationBook::BuildDetailedInputTables()
         auto* report = new CQORReport;
         report->LoadReportTemplate(
             CProgramFolder::Resolve(QStringLiteral("lib/Report/") + QString::fromLatin1(table.Template)));
+        // A table too wide for a portrait page is drawn landscape, as its template is.
+        report->m_Landscape = report->ReportObject().Landscape();
         report->AddReportField(QString::fromLatin1(table.PathField));
         if (&table == &kPeople) {
             for (const char* field : {"PeopleCount", "LaborType", "PeopleClassifyCoeffient", "BeginTime", "EndTime"})

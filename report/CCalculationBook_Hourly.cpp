@@ -142,6 +142,8 @@ CQORReport* CCalculationBook::BuildHourlyLoadSection()
 
     CQORReport* section = detailed ? NewSectionReport("", "DetailedCal")
                                    : NewSectionReport("lib/Report/AirConditionLoadDetailedData.grf", "DetailedCal");
+    // 24 hour columns do not fit a portrait page whatever the setting.
+    section->m_Landscape = true;
     if (!detailed) {
         section->AddReportField(QStringLiteral("Name")).AddReportField(QStringLiteral("Field2"));
         for (int h = 0; h < kHours; ++h)

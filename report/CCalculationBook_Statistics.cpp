@@ -108,6 +108,8 @@ CQORReport* CCalculationBook::BuildLoadStatisticsSection()
     SStatisticsCursor& cursor = StatisticsCursor();
     CQORReport* report = NewSectionReport(StatisticsTemplate(designType).toLatin1().constData(), "TotalCal");
     cursor.Report = report;
+    // The table is too wide for a portrait page whatever the setting.
+    report->m_Landscape = true;
     cursor.Row = 0;
     const int areaColumn = StatisticsAreaColumn(designType);
     for (int field = 0; field < areaColumn; ++field)

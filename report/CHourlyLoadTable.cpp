@@ -197,6 +197,7 @@ void CHourlyLoadTable::WriteHourlyLoadRows(void* record, const Hours& hours, int
     CQORReport* node = nullptr;
     if (m_designType == kDetailedType) {
         node = m_factory("lib/Report/AirConditionLoadDetailedData_Data.grf");
+        node->m_Landscape = HourlyReport->m_Landscape;
         node->SetReportParameter(QStringLiteral("Name"), HourlyRowTitle);
         WriteDetailedHead(*node, record, element, kind);
         node->AddReportField(QStringLiteral("Field2"));

@@ -7,6 +7,7 @@
 #include "calc/CCalculate_Manager.h"
 #include "calc/CNodeDataBuffer.h"
 #include "model/CNodeTreeView.h"
+#include "model/CProjectData.h"
 #include "report/CCalculationBook.h"
 #include "report/engine/CQORReport.h"
 #include "report/engine/CReportPage.h"
@@ -44,6 +45,8 @@ const QList<CReportPage>& BookPages(TVoro_Main& window)
         return pages;
     if (QAction* action = window.Action(QStringLiteral("Action_ACLoadDetailedCalculation")))
         action->trigger();
+    // Statistics by storey: the demonstration rooms belong to no air system.
+    CProjectData::Current().StatisticsType = 1;
     CNodeDataBuffer nodeBuffer;
     CCalResultBuffer resultPool;
     CCalMsgOutput progress(QStringLiteral("正在计算并输出负荷"), nullptr, [&] {
@@ -55,6 +58,17 @@ const QList<CReportPage>& BookPages(TVoro_Main& window)
         pages = CReportPaginator::Paginate(report->ReportObject());
     });
     return pages;
+}
+
+// The index of the page offset pages after the first that shows a text holding the marker; the
+// number of pages when there is none.
+int PageOf(TVoro_Main& window, const QString& marker, int offset)
+{
+    const QList<CReportPage>& pages = BookPages(window);
+    for (int i = 0; i < pages.size(); ++i)
+        if (pages.at(i).Texts().join(QLatin1Char('\n')).contains(marker))
+            return i + offset;
+    return static_cast<int>(pages.size());
 }
 
 // One page of the book as printed, at 100 dpi.
@@ -88,4 +102,19 @@ void AddBookFormShots(FormShotList& shots)
     for (int page = 0; page < kBookPages; ++page)
         shots.push_back({QStringLiteral("CalculationBook-page%1").arg(page + 1),
                          [page](TVoro_Main& window) { return BookPage(window, page); }});
+    // The first page of the detailed inputs, the statistics, the hourly loads and the remarks.
+    const struct
+    {
+        const char* name;
+        const char* marker;
+        int offset;
+    } sections[] = {{"details", "负荷详细计算参数", 1},
+                    {"statistics", "负荷统计数据 单位", 0},
+                    {"hourly", "负荷逐时数据 单位", 1},
+                    {"remarks", "计算书说明", 0}};
+    for (const auto& section : sections)
+        shots.push_back({QStringLiteral("CalculationBook-%1").arg(QString::fromLatin1(section.name)),
+                         [section](TVoro_Main& window) {
+                             return BookPage(window, PageOf(window, QString::fromUtf8(section.marker), section.offset));
+                         }});
 }
