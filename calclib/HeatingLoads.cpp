@@ -19,6 +19,8 @@
 #include "calclib/SharedValueTable.h"
 
 #include <algorithm>
+#include <bit>
+#include <iterator>
 
 using namespace calclib;
 using namespace calclib::heating;
@@ -158,8 +160,8 @@ bool WantsTail(const DetailTail& t)
 // The arguments of a call other than its area and its day, which the day's hours are added to. Calls
 // of one run that differ only in their area share the hours per square metre: the rooms of a
 // building repeat their walls, windows and slabs. The first word tells the functions apart.
-using ElementKey = SharedKey<28>;
-using OpeningKey = SharedKey<48>;
+using ElementKey = SharedKey<20>;
+using OpeningKey = SharedKey<32>;
 enum class KeyOf : int
 {
     OutWall = 1,
@@ -177,12 +179,22 @@ enum class KeyOf : int
     Opening,
 };
 
-template <int Words> SharedKey<Words> KeyFor(KeyOf kind, std::initializer_list<double> arguments)
+uint32_t Bits(float x)
 {
+    return std::bit_cast<uint32_t>(x);
+}
+uint32_t Bits(int32_t x)
+{
+    return static_cast<uint32_t>(x);
+}
+
+// The exact bits of the arguments, 32 to each (floats and integers as the C interface takes them),
+// after the function's word.
+template <int Words, typename... Args> SharedKey<Words> KeyFor(KeyOf kind, Args... arguments)
+{
+    const uint32_t bits[] = {Bits(static_cast<int32_t>(kind)), Bits(arguments)...};
     SharedKey<Words> key;
-    key.Add(static_cast<int>(kind));
-    for (double argument : arguments)
-        key.Add(argument);
+    key.Add(bits, static_cast<int>(std::size(bits)));
     return key;
 }
 
@@ -250,9 +262,9 @@ DIZEDOZEV_API void GetHL_OutWall_Angle_v2012(int32_t direction, float area, floa
                                              float /*elevation*/, float /*windSpeed*/, float* out24,
                                              double directionAngle, DETAIL_TAIL_PARAMS)
 {
-    const ElementKey key =
-        KeyFor<28>(KeyOf::OutWall, {double(direction), k, tn, double(industry), height, gradient, coefNorth,
-                                    coefEast, coefSouthEast, coefSouth, windPlus, directionAngle, rate0});
+    ElementKey key = KeyFor<20>(KeyOf::OutWall, direction, k, tn, industry, height, gradient, coefNorth,
+                                coefEast, coefSouthEast, coefSouth, windPlus, rate0);
+    key.Add(directionAngle);
     CalculateShared(key, area, profile24, out24, DETAIL_TAIL, [&](float a) {
         Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
         e.orientation = OrientationCorrection(direction, directionAngle,
@@ -319,37 +331,13 @@ DIZEDOZEV_API void GetHL_OutWindow_Angle_v2012(
         Transmission(e, outdoor, DETAIL_TAIL, transmission);
         infiltrationDay(outdoor, e.roomTemp, infiltration);
     } else {
-        OpeningKey key = KeyFor<48>(KeyOf::Opening, {double(direction),
-                                                     k,
-                                                     tn,
-                                                     double(industry),
-                                                     height,
-                                                     gradient,
-                                                     elevation,
-                                                     windSpeed,
-                                                     double(isColdAir),
-                                                     double(doorType),
-                                                     double(storeyCount),
-                                                     coefNorth,
-                                                     coefEast,
-                                                     coefSouthEast,
-                                                     coefSouth,
-                                                     windPlus,
-                                                     crackExponent,
-                                                     orientationFactor,
-                                                     thermalPressureCoef,
-                                                     windPressureDiff,
-                                                     double(simplified),
-                                                     double(estimation),
-                                                     double(wallsWithWindows),
-                                                     roomArea,
-                                                     buildingHeight,
-                                                     crackLength,
-                                                     double(tightnessGrade),
-                                                     double(partitionType),
-                                                     shaftTemp,
-                                                     directionAngle,
-                                                     rate0});
+        OpeningKey key =
+            KeyFor<32>(KeyOf::Opening, direction, k, tn, industry, height, gradient, elevation, windSpeed,
+                       isColdAir, doorType, storeyCount, coefNorth, coefEast, coefSouthEast, coefSouth,
+                       windPlus, crackExponent, orientationFactor, thermalPressureCoef, windPressureDiff,
+                       simplified, estimation, wallsWithWindows, roomArea, buildingHeight, crackLength,
+                       tightnessGrade, partitionType, shaftTemp, rate0);
+        key.Add(directionAngle);
         // By air changes the air depends on the opening's share of the room's openings.
         key.Add(estimation ? openingArea : 0.0);
         key.Add(estimation ? roomOpenings : 0.0);
@@ -379,16 +367,15 @@ DIZEDOZEV_API void GetHL_IndoorWindow_v2012(float area, float k, float tn, const
                                             int32_t industry, float height, float gradient, float* out24,
                                             float nearRoomDelta, DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(
-        KeyFor<28>(KeyOf::IndoorWindow, {k, tn, double(storeyCount), double(status), adjacentTemp,
-                                         double(industry), height, gradient, nearRoomDelta, rate0}),
-        area, profile24, out24, DETAIL_TAIL, [&](float a) {
-            Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
-            e.adjacency = InsideWallAdjacency(status, storeyCount);
-            e.adjacentTemp = AirTemp(adjacentTemp);
-            e.delta = TempDifference(nearRoomDelta);
-            return e;
-        });
+    CalculateShared(KeyFor<20>(KeyOf::IndoorWindow, k, tn, storeyCount, status, adjacentTemp, industry,
+                               height, gradient, nearRoomDelta, rate0),
+                    area, profile24, out24, DETAIL_TAIL, [&](float a) {
+                        Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
+                        e.adjacency = InsideWallAdjacency(status, storeyCount);
+                        e.adjacentTemp = AirTemp(adjacentTemp);
+                        e.delta = TempDifference(nearRoomDelta);
+                        return e;
+                    });
 }
 
 DIZEDOZEV_API void GetHL_IndoorWall_v2012(float area, float k, float tn, const float* profile24,
@@ -396,25 +383,24 @@ DIZEDOZEV_API void GetHL_IndoorWall_v2012(float area, float k, float tn, const f
                                           int32_t industry, float height, float gradient, float* out24,
                                           float thisMinusNeighbour, DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(
-        KeyFor<28>(KeyOf::IndoorWall, {k, tn, double(storeyCount), double(status), adjacentTemp,
-                                       double(industry), height, gradient, thisMinusNeighbour, rate0}),
-        area, profile24, out24, DETAIL_TAIL, [&](float a) {
-            Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
-            e.adjacency = InsideWallAdjacency(status, storeyCount);
-            e.adjacentTemp = AirTemp(adjacentTemp);
-            // The wall is handed the difference the other way round from its doors and windows.
-            e.delta = -TempDifference(thisMinusNeighbour);
-            return e;
-        });
+    CalculateShared(KeyFor<20>(KeyOf::IndoorWall, k, tn, storeyCount, status, adjacentTemp, industry, height,
+                               gradient, thisMinusNeighbour, rate0),
+                    area, profile24, out24, DETAIL_TAIL, [&](float a) {
+                        Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
+                        e.adjacency = InsideWallAdjacency(status, storeyCount);
+                        e.adjacentTemp = AirTemp(adjacentTemp);
+                        // The wall is handed the difference the other way round from its doors and windows.
+                        e.delta = -TempDifference(thisMinusNeighbour);
+                        return e;
+                    });
 }
 
 DIZEDOZEV_API void GetHL_Ceiling_v2012(float area, float k, float tn, const float* profile24, int32_t status,
                                        float adjacentTemp, int32_t industry, float height, float gradient,
                                        float* out24, float temperatureRange, DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(KeyFor<28>(KeyOf::Ceiling, {k, tn, double(status), adjacentTemp, double(industry), height,
-                                                gradient, temperatureRange, rate0}),
+    CalculateShared(KeyFor<20>(KeyOf::Ceiling, k, tn, status, adjacentTemp, industry, height, gradient,
+                               temperatureRange, rate0),
                     area, profile24, out24, DETAIL_TAIL, [&](float a) {
                         Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
                         e.adjacency = CeilingAdjacency(status);
@@ -428,8 +414,8 @@ DIZEDOZEV_API void GetHL_Floor_v2012(float area, float k, float tn, const float*
                                      float adjacentTemp, int32_t industry, float height, float gradient,
                                      float* out24, float temperatureRange, DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(KeyFor<28>(KeyOf::Floor, {k, tn, double(status), adjacentTemp, double(industry), height,
-                                              gradient, temperatureRange, rate0}),
+    CalculateShared(KeyFor<20>(KeyOf::Floor, k, tn, status, adjacentTemp, industry, height, gradient,
+                               temperatureRange, rate0),
                     area, profile24, out24, DETAIL_TAIL, [&](float a) {
                         Element e =
                             MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Floor, rate0);
@@ -446,8 +432,8 @@ DIZEDOZEV_API void GetHL_Skylight_Angle_v2012(float area, float k, float tn, con
                                               float /*windSpeed*/, float* out24, double /*directionAngle*/,
                                               DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(KeyFor<28>(KeyOf::Skylight, {k, tn, double(industry), height, gradient, rate0}), area,
-                    profile24, out24, DETAIL_TAIL, [&](float a) {
+    CalculateShared(KeyFor<20>(KeyOf::Skylight, k, tn, industry, height, gradient, rate0), area, profile24,
+                    out24, DETAIL_TAIL, [&](float a) {
                         return MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
                     });
 }
@@ -457,8 +443,8 @@ DIZEDOZEV_API void GetHL_Roof_Angle_v2012(float area, float k, int32_t /*directi
                                           float gradient, float /*elevation*/, float /*windSpeed*/,
                                           float* out24, double /*directionAngle*/, DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(KeyFor<28>(KeyOf::Roof, {k, tn, double(industry), height, gradient, rate0}), area,
-                    profile24, out24, DETAIL_TAIL, [&](float a) {
+    CalculateShared(KeyFor<20>(KeyOf::Roof, k, tn, industry, height, gradient, rate0), area, profile24, out24,
+                    DETAIL_TAIL, [&](float a) {
                         return MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
                     });
 }
@@ -467,8 +453,8 @@ DIZEDOZEV_API void GetHL_BlindStory_v2012(float area, float k, float tn, const f
                                           int32_t industry, float height, float gradient, float /*elevation*/,
                                           float /*windSpeed*/, float* out24, DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(KeyFor<28>(KeyOf::BlindStorey, {k, tn, double(industry), height, gradient, rate0}), area,
-                    profile24, out24, DETAIL_TAIL, [&](float a) {
+    CalculateShared(KeyFor<20>(KeyOf::BlindStorey, k, tn, industry, height, gradient, rate0), area, profile24,
+                    out24, DETAIL_TAIL, [&](float a) {
                         Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Top, rate0);
                         e.adjacency.alpha = kAlphaAttic;
                         return e;
@@ -478,8 +464,8 @@ DIZEDOZEV_API void GetHL_BlindStory_v2012(float area, float k, float tn, const f
 DIZEDOZEV_API void GetHL_Ground_v2012(float area, float k, float tn, const float* profile24, int32_t industry,
                                       float height, float gradient, float* out24, DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(KeyFor<28>(KeyOf::Ground, {k, tn, double(industry), height, gradient, rate0}), area,
-                    profile24, out24, DETAIL_TAIL, [&](float a) {
+    CalculateShared(KeyFor<20>(KeyOf::Ground, k, tn, industry, height, gradient, rate0), area, profile24,
+                    out24, DETAIL_TAIL, [&](float a) {
                         return MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Floor, rate0);
                     });
 }
@@ -488,7 +474,7 @@ DIZEDOZEV_API void GetHL_BasementWall_v2012(float area, float k, float tn, const
                                             int32_t industry, float height, float gradient, float* out24,
                                             DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(KeyFor<28>(KeyOf::BasementWall, {k, tn, double(industry), height, gradient, rate0}), area,
+    CalculateShared(KeyFor<20>(KeyOf::BasementWall, k, tn, industry, height, gradient, rate0), area,
                     profile24, out24, DETAIL_TAIL, [&](float a) {
                         return MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
                     });
@@ -498,8 +484,8 @@ DIZEDOZEV_API void GetHL_OutFloor_v2012(float area, float k, float tn, const flo
                                         int32_t industry, float height, float gradient, float /*elevation*/,
                                         float /*windSpeed*/, float* out24, DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(KeyFor<28>(KeyOf::OutFloor, {k, tn, double(industry), height, gradient, rate0}), area,
-                    profile24, out24, DETAIL_TAIL, [&](float a) {
+    CalculateShared(KeyFor<20>(KeyOf::OutFloor, k, tn, industry, height, gradient, rate0), area, profile24,
+                    out24, DETAIL_TAIL, [&](float a) {
                         return MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Floor, rate0);
                     });
 }
@@ -508,13 +494,12 @@ DIZEDOZEV_API void GetHL_FengWall_v2012(float area, float k, float tn, const flo
                                         int32_t industry, float height, float gradient, float* out24,
                                         int32_t gapWallType, DETAIL_TAIL_PARAMS)
 {
-    CalculateShared(
-        KeyFor<28>(KeyOf::GapWall, {k, tn, double(industry), height, gradient, double(gapWallType), rate0}),
-        area, profile24, out24, DETAIL_TAIL, [&](float a) {
-            Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
-            e.adjacency.alpha = GapWallAlpha(gapWallType);
-            return e;
-        });
+    CalculateShared(KeyFor<20>(KeyOf::GapWall, k, tn, industry, height, gradient, gapWallType, rate0), area,
+                    profile24, out24, DETAIL_TAIL, [&](float a) {
+                        Element e = MakeElement(a, k, tn, industry, height, gradient, RoomLevel::Wall, rate0);
+                        e.adjacency.alpha = GapWallAlpha(gapWallType);
+                        return e;
+                    });
 }
 
 DIZEDOZEV_API void GetHL_Others(float consumptionWater, const float* sched1, float consumptionColdObject,

@@ -5,6 +5,7 @@
 // found is the value the call would have computed. A table is emptied when the design context
 // changes and when half its slots are taken, which bounds its memory; it takes memory on first use.
 
+#include <cassert>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -20,24 +21,41 @@ uint32_t SharedValuesGeneration();
 void ForgetSharedValues();
 
 // The bits of what a shared value depends on, in Words 64-bit words (a multiple of 4): reals and
-// integers a word each, float arrays two values to a word. A missing array is entered as the zeros
+// integers a word each, runs of 32-bit values and float arrays two values to a word. A missing array is entered as the zeros
 // the functions take it for.
 template <int Words> class SharedKey
 {
     static_assert(Words % 4 == 0, "the hash reads four words at a time");
 
 public:
-    void Add(double x) { std::memcpy(&m_words[m_used++], &x, sizeof x); }
-    void Add(int x) { m_words[m_used++] = static_cast<uint64_t>(static_cast<int64_t>(x)); }
+    void Add(double x)
+    {
+        assert(m_used < Words);
+        std::memcpy(&m_words[m_used++], &x, sizeof x);
+    }
+    void Add(int x)
+    {
+        assert(m_used < Words);
+        m_words[m_used++] = static_cast<uint64_t>(static_cast<int64_t>(x));
+    }
     void Add(const double* values, int n)
     {
+        assert(m_used + n <= Words);
         if (values)
             std::memcpy(&m_words[m_used], values, sizeof(double) * n);
         m_used += n;
     }
+    // Values of 32 bits, two to a word; an odd count leaves the last half word zero.
+    void Add(const uint32_t* values, int n)
+    {
+        assert(m_used + (n + 1) / 2 <= Words);
+        std::memcpy(&m_words[m_used], values, sizeof(uint32_t) * n);
+        m_used += (n + 1) / 2;
+    }
     // n even.
     void Add(const float* values, int n)
     {
+        assert(m_used + n / 2 <= Words);
         if (values)
             std::memcpy(&m_words[m_used], values, sizeof(float) * n);
         m_used += n / 2;
