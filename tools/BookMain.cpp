@@ -1,4 +1,4 @@
-// didivov_book <project.VLZ> <out.pdf|.xlsx|.txt|.csv|.rtf> [--type N] [--summary]
+// didivov_book <project.VLZ> <out.pdf|.xlsx|.txt|.csv|.rtf> [--type N] [--summary] [--heating-book]
 //
 // Writes the calculation book of a project without a window: opens the project as the program does,
 // makes design type N current when given (in memory only; the project file keeps its own), and
@@ -6,7 +6,8 @@
 // whose extension chooses the format. Notices and messages go to the error stream; questions are
 // answered "no" except the one about replacing the output file. With --summary the load summary of
 // the whole project ("最大负荷") of the same design type follows on the output stream, one line each,
-// after the book is written. Exits 0 when the book was written
+// after the book is written. --heating-book writes the heating-load book of the whole project under
+// design type 6 ("采暖负荷计算报表") in place of the calculation book. Exits 0 when the book was written
 // and no error was reported, 1 on any failure (the reason printed), 2 on wrong arguments.
 #include "calc/CCalMsgOutput.h"
 #include "calc/CCalResultBuffer.h"
@@ -35,8 +36,12 @@
 #include "project/CProjectLifecycleHostBase.h"
 #include "project/CSystemGlobalData.h"
 #include "report/CCalculateAndOutput.h"
+#include "report/CCalculationBook.h"
 #include "report/COutputParams.h"
+#include "report/CHeatingLoadBookBase.h"
 #include "report/COutputRunHostBase.h"
+#include "report/engine/CQORReport.h"
+#include "report/engine/CReportPreviewBase.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -45,6 +50,8 @@
 #include <cstdio>
 
 namespace {
+constexpr int kHeatingDetailed = 6;
+
 void Print(const QString& text)
 {
     std::fprintf(stderr, "didivov_book: %s\n", qPrintable(text));
@@ -204,7 +211,35 @@ void PrintLoadSummary(CBookToolHost& host)
         std::printf("%s\n", line.toUtf8().constData());
 }
 
-int WriteBook(const QString& project, const QString& target, int filterIndex, int designType, bool summary)
+// Writes every report the heating-load book would preview into the target instead.
+class CExportingPreview : public CReportPreviewBase
+{
+public:
+    CExportingPreview(const QString& target, int exportType) : m_target(target), m_exportType(exportType) {}
+    void ShowPreview(CQORReport& report) override { Written = report.ExportReport(m_target, m_exportType, nullptr); }
+    bool Written = false;
+
+private:
+    QString m_target;
+    int m_exportType;
+};
+
+// The heating-load book of the whole project into the target; false when it has no rows or was
+// not written.
+bool WriteHeatingBook(CBookToolHost& host, const QString& target, int filterIndex)
+{
+    CExportingPreview preview(target, CCalculateAndOutput::DataFileExportType(filterIndex));
+    CNodeDataBuffer nodeBuffer;
+    CCalResultBuffer resultBuffer;
+    CCalMsgOutput progress(QStringLiteral("正在计算负荷"), nullptr);
+    CCalculate_Manager manager;
+    manager.BuildCalcStructureFrom(host.MainTreeView()->TopItem(0));
+    CCalculationBook::BuildHeatingLoadBook(manager);
+    return preview.Written;
+}
+
+int WriteBook(const QString& project, const QString& target, int filterIndex, int designType, bool summary,
+              bool heatingBook)
 {
     CProgramFolder::SetPath(QStringLiteral(DIDIVOV_BIN_DIR));
     CTool tool(std::make_unique<CBookToolDialogs>(target, filterIndex));
@@ -235,6 +270,17 @@ int WriteBook(const QString& project, const QString& target, int filterIndex, in
     }
     if (designType >= 0)
         global.SetDesignType(designType);
+    if (heatingBook) {
+        const bool written = WriteHeatingBook(host, target, filterIndex);
+        const bool clean = host.Report();
+        if (!written) {
+            Print(QStringLiteral("采暖负荷计算书未能写入%1").arg(target));
+            return 1;
+        }
+        if (summary)
+            PrintLoadSummary(host);
+        return clean ? 0 : 1;
+    }
     CCalculateAndOutput run(host, nullptr);
     run.Run(CCalculateAndOutput::DataFile);
     const bool clean = host.Report();
@@ -266,12 +312,16 @@ int main(int argc, char* argv[])
     const QCommandLineOption summaryOption(QStringLiteral("summary"),
                                            QStringLiteral("Print the project's load summary after the book."));
     parser.addOption(summaryOption);
+    const QCommandLineOption heatingOption(QStringLiteral("heating-book"),
+                                           QStringLiteral("Write the heating-load book (design type 6)."));
+    parser.addOption(heatingOption);
     parser.process(app);
 
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() != 2) {
         std::fprintf(stderr,
-                     "usage: didivov_book <project.VLZ> <out.pdf|.xlsx|.txt|.csv|.rtf> [--type N] [--summary]\n");
+                     "usage: didivov_book <project.VLZ> <out.pdf|.xlsx|.txt|.csv|.rtf> [--type N] [--summary] "
+                     "[--heating-book]\n");
         return 2;
     }
     const QString target = QFileInfo(arguments.at(1)).absoluteFilePath();
@@ -289,13 +339,16 @@ int main(int argc, char* argv[])
             return 2;
         }
     }
+    const bool heatingBook = parser.isSet(heatingOption);
+    if (heatingBook)
+        designType = kHeatingDetailed;
     const QString project = QFileInfo(arguments.at(0)).absoluteFilePath();
     if (!QFileInfo::exists(project)) {
         Print(QStringLiteral("工程文件不存在：%1").arg(project));
         return 1;
     }
     try {
-        return WriteBook(project, target, filterIndex, designType, parser.isSet(summaryOption));
+        return WriteBook(project, target, filterIndex, designType, parser.isSet(summaryOption), heatingBook);
     } catch (const Exception& e) {
         Print(e.Message());
         return 1;

@@ -1,6 +1,6 @@
 // The heating-load book's rows: the two-decimal cut of the element hours, direction suffixes, the
 // peaks and their ties, the rows of other loads and of rooms between dwellings, the level summaries
-// and their units; a run with a failing room.
+// and their units; a run with a failing room; the book written by didivov_book.
 #include "calc/CCalResultBuffer.h"
 #include "calc/CCalculate_Room.h"
 #include "calc/CNodeDataBuffer.h"
@@ -12,6 +12,13 @@
 #include "report/CHLDReport.h"
 #include "report/engine/CReportPreviewBase.h"
 #include "tests/calc/CalcFixture.h"
+#include "tests/support/CTestProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -234,6 +241,38 @@ TEST_F(HeatingBookRun, AFailedRoomIsNamedAndTheTotalSaysItIsIncomplete)
     EXPECT_EQ(last.Texts[3], QStringLiteral("计算失败，汇总不完整"));
     EXPECT_TRUE(last.Texts[2].startsWith(partial->FailedRooms()[0]));
     EXPECT_EQ(last.Texts[76], QStringLiteral("大楼汇总(不完整)"));
+}
+
+} // namespace
+
+namespace {
+
+// didivov_book --heating-book on the shipped demonstration: the book's project total is the
+// "总采暖负荷" of the project's load summary in the same run.
+TEST(HeatingBookTool, TheDemoBookTotalsWhatTheMaximumLoadSummaryPrints)
+{
+    QTemporaryDir dir;
+    const QString project = dir.filePath(QStringLiteral("demo.VLZ"));
+    ASSERT_TRUE(QFile::copy(QDir(GeneratedProgramFolder()).filePath(QStringLiteral("User/示例工程/示例工程.VLZ")), project));
+    QFile(project).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    const QString book = dir.filePath(QStringLiteral("heat.csv"));
+    QProcess process;
+    process.start(QStringLiteral(BOOK_TOOL), {project, book, QStringLiteral("--heating-book"), QStringLiteral("--summary")});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+    const QString summary = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpressionMatch total =
+        QRegularExpression(QStringLiteral("^总采暖负荷: (-?\\d+\\.\\d\\d)"), QRegularExpression::MultilineOption)
+            .match(summary);
+    ASSERT_TRUE(total.hasMatch()) << summary.toStdString();
+
+    QFile file(book);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    const QRegularExpressionMatch row = QRegularExpression(QStringLiteral("大楼汇总,(-?\\d+\\.\\d\\d)")).match(text);
+    ASSERT_TRUE(row.hasMatch());
+    EXPECT_EQ(row.captured(1), total.captured(1));
+    EXPECT_LT(total.captured(1).toDouble(), -1000.0);
 }
 
 } // namespace
