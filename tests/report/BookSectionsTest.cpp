@@ -14,6 +14,8 @@
 #include "model/TDM_Project.h"
 #include "report/CCalculationBook.h"
 #include "report/CHourlyLoadTable.h"
+#include "report/LoadStatisticsRow.h"
+#include "calclib/dizedozev.h"
 #include "report/engine/CQORReport.h"
 #include "tests/report/BookFixture.h"
 
@@ -379,4 +381,120 @@ TEST_F(BookSectionsTest, ClosingSectionsListTheAnswerTheGroupsTheSystemsAndNumbe
     EXPECT_EQ(Rows(*Section(QStringLiteral("计算书说明"))),
               QStringLiteral("1，本报告中，正值表示冷负荷，负值表示热负荷|2，本报告采用建筑面积冷（热）指标|"
                              "3，本报告中，冬季得热修正系数为 0.80|4，本报告新风负荷采用动态计算法"));
+}
+
+TEST_F(BookSectionsTest, ScheduleHoursComeFromTheDesignDayOfTheSeason)
+{
+    // A schedule on from 8 to 18 in July's week and from 10 to 15 in January's.
+    auto week = [this](const QString& day, int first, int last) {
+        QStringList columns{QStringLiteral("DayScheduleName")};
+        QStringList marks{QStringLiteral("?")};
+        QVariantList values{day};
+        for (int h = 0; h < 24; ++h) {
+            columns << QStringLiteral("Value_%1").arg(h);
+            marks << QStringLiteral("?");
+            values << (h >= first && h <= last ? 100 : 0);
+        }
+        m_project.ExecSQL(CSQLStatement(QStringLiteral("insert into DaySchedule (%1) values (%2)")
+                                            .arg(columns.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+                                        values));
+        m_project.ExecSQL(CSQLStatement(
+            QStringLiteral("insert into WeekSchedule (DaySchedule_DesignDay) values (?)"), {day}));
+        return m_project.QueryInt(CSQLStatement(QStringLiteral("select max(ID) from WeekSchedule")));
+    };
+    const int summer = week(QStringLiteral("工作夏"), 8, 18);
+    const int winter = week(QStringLiteral("工作冬"), 10, 15);
+    QStringList columns{QStringLiteral("Name"), QStringLiteral("ScheduleType")};
+    QVariantList values{QStringLiteral("工作"), 0};
+    for (int month = 1; month <= 12; ++month) {
+        columns << QStringLiteral("WeekSchedule_%1").arg(month);
+        values << (month == 1 ? winter : summer);
+    }
+    m_project.ExecSQL(CSQLStatement(QStringLiteral("insert into Schedule (%1) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?)")
+                                        .arg(columns.join(QLatin1Char(','))),
+                                    values));
+    CNodeData* room = Room(Storey(Building(QStringLiteral("A")), QStringLiteral("F1")), QStringLiteral("R"), 20);
+    CNodeData* people = Make(room, 4);
+    Element<CPeople>(people).ScheduleName = QStringLiteral("工作");
+    Element<CPeople>(people).UpdateRecord();
+
+    // The library's own reading of the two profiles.
+    auto hours = [](int first, int last) {
+        float factors[24];
+        for (int h = 0; h < 24; ++h)
+            factors[h] = h >= first && h <= last ? 1.0f : 0.0f;
+        int32_t begin = 0;
+        int32_t end = 0;
+        GetTimefromTable(factors, &begin, &end);
+        return QStringLiteral("%1,%2").arg(begin).arg(end);
+    };
+    ASSERT_NE(hours(8, 18), hours(10, 15));
+    for (int type : {3, 6}) {
+        SetDesignType(type);
+        OnlySections({80});
+        SetFlags({81, 85, 86}, 1);
+        Assemble();
+        const CQORReport* table = DetailTable(QStringLiteral("People.grf"));
+        ASSERT_NE(table, nullptr) << type;
+        EXPECT_EQ(table->Cell(0, 4) + QLatin1Char(',') + table->Cell(0, 5), type == 3 ? hours(8, 18) : hours(10, 15))
+            << type;
+    }
+}
+
+TEST_F(BookSectionsTest, AStoppedStatisticsSectionLeavesTheNextBookStartingAtItsFirstRow)
+{
+    SetDesignType(3);
+    m_parameters.StatisticsType = 1;
+    CNodeData* storey = Storey(Building(QStringLiteral("A"), false), QStringLiteral("F1"));
+    Room(storey, QStringLiteral("R1"), 20, true);
+    Room(storey, QStringLiteral("R2"), 30, true);
+    OnlySections({192, 613});
+    m_engine.FailAt = 2;
+    AssembleCalculated();
+    EXPECT_EQ(Titles(), QStringList{QStringLiteral("封面")});
+    EXPECT_EQ(StatisticsCursor().Row, 0);
+
+    m_engine = RecordingRoomEngine();
+    AssembleCalculated();
+    CQORReport* section = Section(QStringLiteral("负荷统计数据 单位:W"));
+    ASSERT_NE(section, nullptr);
+    ASSERT_EQ(section->RecordCount(), 2);
+    EXPECT_EQ(section->Cell(1, 1), QStringLiteral("30.00"));
+}
+
+TEST_F(BookSectionsTest, TheHourlySummaryOfTwoBuildingsDividesTheirSumByTheirAreas)
+{
+    SetDesignType(3);
+    SetDefault(QStringLiteral("AreaTypeForCalIndex"), QStringLiteral("1"));
+    m_project.ExecSQL(CSQLStatement(QStringLiteral("delete from tbl_registry where f_key='PrintAllBuilding'")));
+    m_project.ExecSQL(
+        CSQLStatement(QStringLiteral("insert into tbl_registry (f_key, f_value) values ('PrintAllBuilding', '1')")));
+    for (const auto& [name, area] : {std::pair{QStringLiteral("A"), 20.0}, std::pair{QStringLiteral("B"), 30.0}}) {
+        CNodeData* building = Building(name, false);
+        Element<CBuilding>(building).IsOutputLoadHourlyData = 1;
+        Element<CBuilding>(building).UpdateRecord();
+        CNodeData* storey = Storey(building, QStringLiteral("F1"));
+        Element<CStorey>(storey).IsOutputLoadHourlyData = 0;
+        Element<CStorey>(storey).UpdateRecord();
+        Room(storey, QStringLiteral("R"), area);
+    }
+    OnlySections({310});
+    std::vector<int> items;
+    for (const QString& id : Column(QStringLiteral("select ID from OutputOption where FatherID = 310")))
+        items.push_back(id.toInt());
+    SetFlags(items, 0);
+    SetFlags({311, 318}, 1);
+    m_parameters.TimePeriodType = 0;
+    m_parameters.TimeBeginning = 12;
+    m_parameters.TimeEnd = 12;
+    m_engine.PumpLoad = 0;
+    AssembleCalculated();
+    const CQORReport* section = m_bookReport->SubReport(2);
+    // Each room and building, then the summary.
+    ASSERT_EQ(section->SubReportCount(), 5);
+    const CQORReport& summary = *section->SubReport(4);
+    EXPECT_EQ(summary.Parameter(QStringLiteral("Name")), QStringLiteral("大楼汇总"));
+    // 50 W over 50 m²: 1 W/m², not the sum of the buildings' own indexes.
+    EXPECT_EQ(summary.Cell(0, 13), QStringLiteral("    50    "));
+    EXPECT_EQ(summary.Cell(1, 13), QStringLiteral("    1     "));
 }
