@@ -133,8 +133,13 @@ void THLReport_SetForm::FillTree()
         AddItems(nullptr, *view.TopItem(i));
     CheckTreeView1->ApplyToParent = true;
     CheckTreeView1->ApplyToChild = true;
-    for (int i = 0; i < CheckTreeView1->topLevelItemCount(); ++i)
-        ApplyStates(CheckTreeView1->topLevelItem(i));
+    for (int i = 0; i < CheckTreeView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* top = CheckTreeView1->topLevelItem(i);
+        ApplyStates(top);
+        // The project has no tick of its own: it shows what its buildings hold.
+        if (top->childCount() > 0)
+            CheckTreeView1->SetParentNodeStatue(top->child(0), TCheckTreeView::State(top->child(0)));
+    }
 }
 
 int THLReport_SetForm::StoreChanges()

@@ -88,6 +88,8 @@ TViewLoadCurve::TViewLoadCurve(const CLoadCurveList& curves, QWidget* parent)
 
     Chart1 = new QChart();
     Chart1->legend()->setAlignment(Qt::AlignBottom);
+    // Many curves leave the legend no room for their names; the marker's tip names the curve.
+    Chart1->legend()->setShowToolTips(true);
     QFont titleFont(QStringLiteral("宋体"));
     titleFont.setPixelSize(13);
     Chart1->setTitleFont(titleFont);

@@ -12,5 +12,6 @@ FormShotList AllFormShots()
     AddSchemeFormShots(shots);
     AddEnergyFormShots(shots);
     AddLibraryManagerFormShots(shots);
+    AddChartFormShots(shots);
     return shots;
 }

@@ -33,3 +33,4 @@ void AddEnergyFormShots(FormShotList& shots);
 void AddBookFormShots(FormShotList& shots);
 void AddLanguageFormShots(FormShotList& shots);
 void AddLibraryManagerFormShots(FormShotList& shots);
+void AddChartFormShots(FormShotList& shots);
