@@ -102,8 +102,11 @@ private:
     CQORReport* NewReport(const char* templatePath);
     // The subtitle page that opens entries 6 and 8.
     CQORReport* BuildSubtitlePage(const QString& caption);
-    // Load statistics: the steps that get rows (step index, date text of the label).
-    static std::vector<std::pair<int, QString>> StatisticsSteps(int designType);
+    // The steps of the design type that get rows or tables (step index, date text of the label):
+    // step 0 without a date for the single-record types, the flagged months (months, January
+    // first) of the monthly types, the flagged days (days, 1 January first) of the daily types.
+    static std::vector<std::pair<int, QString>> ChosenSteps(int designType, const std::array<int, 12>& months,
+                                                            const std::array<int, 365>& days);
     // Makes the storey current with its elevation, as the room calculation expects.
     void EnterStatisticsStorey(CCalculate_Storey& storey);
     // The rooms of the structure with their air system of the room column, as the two system

@@ -18,10 +18,7 @@
 #include "model/CProjectData.h"
 #include "model/CRoom.h"
 #include "model/CStorey.h"
-#include "model/NameTables.h"
-#include "model/TDM_Project.h"
 #include "model/TInitalizationManage.h"
-#include "platform/core/CTool.h"
 #include "report/CHourlyLoadTable.h"
 #include "report/COutputParams.h"
 #include "report/engine/CQORReport.h"
@@ -30,8 +27,6 @@ namespace {
 constexpr int kHours = 24;
 constexpr int kIntelligentType = 2;
 constexpr int kDetailedType = 3;
-constexpr int kMonthFirstDay[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-constexpr int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr int kCoolingIndexArray = 8;
 constexpr int kHeatingIndexArray = 17;
 
@@ -40,16 +35,6 @@ template <typename Element> bool HourlyFlag(const Element* element, int designTy
     if (!element)
         return false;
     return (designType >= 6 ? element->HIsOutputLoadHourlyData : element->IsOutputLoadHourlyData) != 0;
-}
-
-// The integer of a tbl_registry key; 0 when the key is absent or cannot be read.
-int RegistryInteger(const char* key)
-{
-    CDbQuery& query = TDM_Project::Current().qryTemp;
-    if (CTool::OpenQuery(query, CSQLStatement(QStringLiteral("Select f_value from tbl_registry where f_key=?"),
-                                              {QString::fromLatin1(key)})) <= 0)
-        return 0;
-    return query.AsString(QStringLiteral("f_value")).trimmed().toInt();
 }
 
 bool OneIndexArea()
@@ -136,7 +121,7 @@ CQORReport* CCalculationBook::BuildHourlyLoadSection()
     Progress(QStringLiteral("正在处理负荷逐时数据"));
     const int designType = CurrentDesignType();
     const CProjectData& project = CProjectData::Current();
-    const bool printAllBuildings = RegistryInteger("PrintAllBuilding") != 0;
+    const bool printAllBuildings = CHourlyLoadTable::RegistryValue("PrintAllBuilding") != 0;
     const bool detailed = designType == kDetailedType;
     const bool stepType = designType == 4 || designType == 5 || designType == 7 || designType == 8;
 
@@ -154,19 +139,7 @@ CQORReport* CCalculationBook::BuildHourlyLoadSection()
     if (stepType)
         section->AddReportField(QStringLiteral("MaxValue")).AddReportField(QStringLiteral("MaxTime"));
 
-    // The steps of the monthly and daily types that get tables, with their date texts.
-    std::vector<std::pair<int, QString>> steps;
-    if (designType == 4 || designType == 7) {
-        for (int m = 0; m < 12; ++m)
-            if (project.MonthCheck[static_cast<size_t>(m)])
-                steps.emplace_back(m, ChineseNumeral(m + 1) + QStringLiteral("月"));
-    } else if (designType == 5 || designType == 8) {
-        for (int m = 0; m < 12; ++m)
-            for (int d = 0; d < kMonthDays[m]; ++d)
-                if (project.DayCheck[static_cast<size_t>(kMonthFirstDay[m] + d)])
-                    steps.emplace_back(kMonthFirstDay[m] + d, ChineseNumeral(m + 1) + QStringLiteral("月") +
-                                                                  ChineseNumeral(d + 1) + QStringLiteral("日"));
-    }
+    const auto steps = ChosenSteps(designType, project.MonthCheck, project.DayCheck);
     if (stepType && steps.empty())
         return nullptr;
 

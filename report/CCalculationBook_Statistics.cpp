@@ -70,20 +70,18 @@ bool OneIndexArea()
 }
 } // namespace
 
-// The steps that get rows: every step of the single-record types, the ticked months or days of the
-// monthly and daily types, with the text that opens their labels.
-std::vector<std::pair<int, QString>> CCalculationBook::StatisticsSteps(int designType)
+std::vector<std::pair<int, QString>> CCalculationBook::ChosenSteps(int designType, const std::array<int, 12>& months,
+                                                                 const std::array<int, 365>& days)
 {
-    const CProjectData& project = CProjectData::Current();
     std::vector<std::pair<int, QString>> steps;
     if (designType == 4 || designType == 7) {
         for (int m = 0; m < 12; ++m)
-            if (project.MonthCheck_Total[static_cast<size_t>(m)])
+            if (months[static_cast<size_t>(m)])
                 steps.emplace_back(m, ChineseNumeral(m + 1) + QStringLiteral("月"));
     } else if (designType == 5 || designType == 8) {
         for (int m = 0; m < 12; ++m)
             for (int d = 0; d < kMonthDays[m]; ++d)
-                if (project.DayCheck_Total[static_cast<size_t>(kMonthFirstDay[m] + d)])
+                if (days[static_cast<size_t>(kMonthFirstDay[m] + d)])
                     steps.emplace_back(kMonthFirstDay[m] + d, ChineseNumeral(m + 1) + QStringLiteral("月") +
                                                                   ChineseNumeral(d + 1) + QStringLiteral("日"));
     } else {
@@ -128,7 +126,7 @@ CQORReport* CCalculationBook::BuildLoadStatisticsSection()
     CIndexArea::Reset();
     const bool bySystem = project.StatisticsType == 0;
     const int peakMode = project.StatisticalStyle;
-    const auto steps = StatisticsSteps(designType);
+    const auto steps = ChosenSteps(designType, project.MonthCheck_Total, project.DayCheck_Total);
     CCalResultBuffer* pool = CCalResultBuffer::GetCurrent();
     const bool stepType = ResultStepCount(designType) > 1;
 

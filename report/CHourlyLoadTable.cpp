@@ -120,8 +120,9 @@ QString Whole(float value)
     return QString::number(rounded == 0 ? 0.0 : rounded, 'f', 0);
 }
 
-// The integer of a tbl_registry key; 0 when the key is absent or cannot be read.
-int RegistryValue(const char* key)
+} // namespace
+
+int CHourlyLoadTable::RegistryValue(const char* key)
 {
     CDbQuery& query = TDM_Project::Current().qryTemp;
     if (CTool::OpenQuery(query, CSQLStatement(QStringLiteral("Select f_value from tbl_registry where f_key=?"),
@@ -129,8 +130,6 @@ int RegistryValue(const char* key)
         return 0;
     return query.AsString(QStringLiteral("f_value")).trimmed().toInt();
 }
-} // namespace
-
 int CHourlyLoadTable::ArrayOf(int designType, int option)
 {
     switch (designType) {

@@ -27,6 +27,9 @@ public:
     // nowhere (-1).
     static constexpr int DetailLists = -2;
     static int ArrayOf(int designType, int option);
+    // The integer of a tbl_registry key ("ShowZeroRow", "PrintAllBuilding"); 0 when the key is
+    // absent or cannot be read.
+    static int RegistryValue(const char* key);
 
     // Hours to print around the peak hour (TimePeriodType non-zero: every HourInterval hours up to
     // HourfromMaximumLoad before and after it, wrapping past midnight) or in the fixed range

@@ -87,6 +87,14 @@ protected:
             captions.prepend(node->Caption());
         return captions.join(QLatin1Char('~'));
     }
+    // No load item of the hourly tables ticked.
+    void UntickHourlyItems()
+    {
+        std::vector<int> items;
+        for (const QString& id : Column(QStringLiteral("select ID from OutputOption where FatherID = 310")))
+            items.push_back(id.toInt());
+        SetFlags(items, 0);
+    }
     void SetDefault(const QString& name, const QString& value) { m_defaults.SetValue(name, value); }
     void SetDesignType(int designType)
     {
@@ -305,10 +313,7 @@ TEST_F(BookSectionsTest, DetailedHourlyTablesShowZeroRowsOnlyWhenAsked)
     Element<CRoom>(room).IsOutputLoadHourlyData = 1;
     Element<CRoom>(room).UpdateRecord();
     OnlySections({310});
-    std::vector<int> items;
-    for (const QString& id : Column(QStringLiteral("select ID from OutputOption where FatherID = 310")))
-        items.push_back(id.toInt());
-    SetFlags(items, 0);
+    UntickHourlyItems();
     SetFlags({311, 312}, 1);
     m_parameters.TimePeriodType = 0;
     m_parameters.TimeBeginning = 11;
@@ -479,10 +484,7 @@ TEST_F(BookSectionsTest, TheHourlySummaryOfTwoBuildingsDividesTheirSumByTheirAre
         Room(storey, QStringLiteral("R"), area);
     }
     OnlySections({310});
-    std::vector<int> items;
-    for (const QString& id : Column(QStringLiteral("select ID from OutputOption where FatherID = 310")))
-        items.push_back(id.toInt());
-    SetFlags(items, 0);
+    UntickHourlyItems();
     SetFlags({311, 318}, 1);
     m_parameters.TimePeriodType = 0;
     m_parameters.TimeBeginning = 12;
