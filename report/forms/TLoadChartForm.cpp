@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHash>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <QUrl>
 #include <QValueAxis>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -220,35 +222,53 @@ void TLoadChartForm::DrawChart(QChart* chart)
 {
     BuildTimeRange();
     QChart& target = chart ? *chart : *cht1;
-    target.removeAllSeries();
     QAbstractAxis* x = target.axes(Qt::Horizontal).value(0);
     auto* y = static_cast<QValueAxis*>(target.axes(Qt::Vertical).value(0));
     const std::vector<CAnnualHourRange::SPoint>& points = m_range.Points();
     const std::vector<int> ticked = TickedRows(*chklst1);
+
+    // The series of items still ticked stay and take their new points in one replace; the chart
+    // then lays each out once instead of once per point.
+    QHash<int, QLineSeries*> kept;
+    for (QAbstractSeries* series : target.series()) {
+        const int row = series->property("row").toInt();
+        if (std::find(ticked.begin(), ticked.end(), row) != ticked.end() && !kept.contains(row)) {
+            kept.insert(row, static_cast<QLineSeries*>(series));
+        } else {
+            target.removeSeries(series);
+            delete series;
+        }
+    }
     float low = 0, high = 0;
+    QList<QPointF> line;
+    line.reserve(static_cast<qsizetype>(points.size()));
     for (int row : ticked) {
         const QString name = chklst1->item(row)->text();
         const int curve = m_curves.Find(name);
         if (curve < 0)
             continue;
         const std::vector<float>& values = m_curves.Curve(curve).Values;
-        auto* series = new QLineSeries(&target);
-        if (!name.isEmpty())
-            series->setName(name);
-        series->setColor(SeriesColor(row));
-        QList<QPointF> line;
-        line.reserve(static_cast<qsizetype>(points.size()));
+        line.clear();
         for (const CAnnualHourRange::SPoint& point : points) {
             const float value = values[static_cast<size_t>(point.Hour)];
             low = std::min(low, value);
             high = std::max(high, value);
             line.append(QPointF(static_cast<qreal>(point.Msecs), value));
         }
-        // One replace instead of a point at a time: the chart lays the series out once.
-        series->replace(line);
-        target.addSeries(series);
-        series->attachAxis(x);
-        series->attachAxis(y);
+        QLineSeries* series = kept.value(row);
+        if (!series) {
+            series = new QLineSeries(&target);
+            series->setProperty("row", row);
+            if (!name.isEmpty())
+                series->setName(name);
+            series->setColor(SeriesColor(row));
+            series->replace(line);
+            target.addSeries(series);
+            series->attachAxis(x);
+            series->attachAxis(y);
+        } else {
+            series->replace(line);
+        }
     }
     if (!points.empty())
         static_cast<QDateTimeAxis*>(x)->setRange(QDateTime::fromMSecsSinceEpoch(points.front().Msecs),
