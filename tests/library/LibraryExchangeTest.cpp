@@ -8,43 +8,21 @@
 #include "library/LibrarySchema.h"
 #include "platform/core/CDbConnection.h"
 #include "platform/core/CDbQuery.h"
-#include "platform/core/CGbkCodec.h"
 #include "platform/core/Exception.h"
+#include "tests/library/LibraryFileBytes.h"
 
 #include <QFile>
-#include <QtEndian>
 
 namespace {
 QByteArray Int(qint32 value)
 {
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    return QByteArray(bytes, 4);
+    return LibraryFileInt(value);
 }
 
-QByteArray Masked(const QString& text, int key = 77)
-{
-    QByteArray bytes = CGbkCodec::ToGbk(text);
-    for (char& b : bytes)
-        b ^= static_cast<char>(key & 0xff);
-    return Int(static_cast<qint32>(bytes.size())) + Int(key) + bytes;
-}
-
-// A file written by hand: the header, the captions and the records.
 QByteArray FileBytes(int index, const QStringList& captions, const QList<QStringList>& records,
                      const QString& magic = QStringLiteral("ZIROVI"), int version = 100)
 {
-    QByteArray out = Masked(magic) + Int(version) + Int(index);
-    for (const char* header : {"系统数据", "", "100", "2026-01-01 08:00:00", "OutsideWall_Lib"})
-        out += Masked(QString::fromUtf8(header));
-    out += Int(static_cast<qint32>(captions.size()));
-    for (const QString& caption : captions)
-        out += Masked(caption);
-    out += Int(static_cast<qint32>(records.size()));
-    for (const QStringList& record : records)
-        for (const QString& value : record)
-            out += Masked(value);
-    return out;
+    return LibraryFileBytes(index, captions, records, magic, version);
 }
 
 const QStringList kWallCaptions = {QStringLiteral("库名称"), QStringLiteral("名称"), QStringLiteral("夏季传热系数/K_S"),
