@@ -6,6 +6,7 @@
 #include "calc/CCalculate_Manager.h"
 #include "calc/CNodeDataBuffer.h"
 #include "calc/CRunTimeMgr.h"
+#include "calc/CScopedResult.h"
 #include "calc/ResultByType.h"
 #include "calc/RunTimeSys.h"
 #include "climate/CLIB_WeatherParameter.h"
@@ -165,19 +166,6 @@ private:
     std::optional<CCalResultBuffer> m_results;
     std::unique_ptr<CCalMsgOutput> m_progress;
 };
-
-class CResultHolder
-{
-public:
-    explicit CResultHolder(int designType) { AllocResultByType(m_result, designType); }
-    ~CResultHolder() { FreeResultByType(m_result); }
-    CResultHolder(const CResultHolder&) = delete;
-    CResultHolder& operator=(const CResultHolder&) = delete;
-    void* Get() const { return m_result; }
-
-private:
-    void* m_result = nullptr;
-};
 } // namespace
 
 void CPlugHostFunctions::CopyText(const QString& text, char* dest, int capacity)
@@ -238,7 +226,7 @@ bool CPlugHostFunctions::GetNodeResults(int nodeId, float* results)
         if (designType < 0 || designType > 8)
             return true;
         CRunObjects run;
-        CResultHolder total(designType);
+        CScopedResult total(designType);
         bool done = false;
         {
             // The manager hands its records back to the result pool, so it goes first.

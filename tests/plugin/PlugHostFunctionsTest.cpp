@@ -209,3 +209,15 @@ TEST_F(PlugHostWindowTest, TheOutputDialogOffersThePlugInAndItsOkStoresTheChoice
     other.BuildOptionTree();
     EXPECT_TRUE(other.PlugNodes.empty());
 }
+
+TEST_F(PlugHostWindowTest, NodeResultsOfAQuickEstimateFillTheFourValuesOnly)
+{
+    CSystemGlobalData::Current().SetDesignType(0);
+    std::vector<float> out(static_cast<size_t>(CNodeResultBlocks::RequiredValues(0)) + 1, -7.0f);
+    ASSERT_TRUE(CPlugHostFunctions::GetNodeResults(Node(3, QStringLiteral("房间1"))->NodeId(), out.data()));
+    for (size_t k = 0; k < 4; ++k) {
+        EXPECT_NE(out[k * 8760], -7.0f) << k;
+        EXPECT_EQ(out[k * 8760 + 1], -7.0f) << k;
+    }
+    EXPECT_EQ(out.back(), -7.0f);
+}
