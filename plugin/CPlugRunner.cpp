@@ -14,6 +14,7 @@ bool CPlugRunner::Run(CPlug& plug, QObject* owner, const std::function<void(CQOR
     plug.PlugOutPutOrMainForm(1);
     if (!plug.PlugRunConfig())
         return false;
+    progress.DisableCancel();
     if (progress.IsStopped())
         return true;
     if (plug.PlugHasReport()) {
