@@ -12,6 +12,7 @@ FormShotList AllFormShots()
     AddSchemeFormShots(shots);
     AddEnergyFormShots(shots);
     AddLibraryManagerFormShots(shots);
+    AddLibraryEditorFormShots(shots);
     AddChartFormShots(shots);
     return shots;
 }

@@ -33,4 +33,5 @@ void AddEnergyFormShots(FormShotList& shots);
 void AddBookFormShots(FormShotList& shots);
 void AddLanguageFormShots(FormShotList& shots);
 void AddLibraryManagerFormShots(FormShotList& shots);
+void AddLibraryEditorFormShots(FormShotList& shots);
 void AddChartFormShots(FormShotList& shots);
