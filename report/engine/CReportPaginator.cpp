@@ -184,7 +184,7 @@ void CLayout::PlaceControls(const CReportTemplate& report, const CReportTemplate
                                         static_cast<int>(page.items.size()), &report, control.text,
                                         control.height});
         }
-        page.items.append(item);
+        page.items.append(std::move(item));
     }
 }
 
@@ -289,7 +289,7 @@ void CLayout::PlaceRow(const QStringList& cells, bool title)
                                                                     : CReportTemplate::Align::Left;
         }
         item.align = align;
-        page.items.append(item);
+        page.items.append(std::move(item));
     }
     m_y += height;
 }
@@ -330,10 +330,15 @@ QList<CReportPage> CReportPaginator::Paginate(const QList<CReportFlow::SItem>& f
 QStringList CReportPaginator::BreakLines(const QString& text, const CReportTemplate::SFont& font,
                                          double width)
 {
+    // Most cells are one short line: measuring it is much cheaper than laying it out.
+    const QFont qfont = CReportPainter::FontFor(font);
+    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
+        QFontMetricsF(qfont).horizontalAdvance(text) <= qMax(1.0, width * Units))
+        return {text.trimmed()};
     QString prepared = text;
     prepared.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     prepared.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QTextLayout layout(prepared, CReportPainter::FontFor(font));
+    QTextLayout layout(prepared, qfont);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
