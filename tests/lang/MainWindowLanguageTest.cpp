@@ -108,6 +108,8 @@ TEST_F(MainWindowLanguage, EnglishTranslatesMenusToolBarsAndTheMessagePanelAndCh
     // Names, numbers and the coordinate labels need no translation; everything else does.
     const QRegularExpression han(QStringLiteral("\\p{Han}"));
     QStringList untranslated = ShownTexts(*m_window).filter(han);
+    // A plug-in's menu entries carry the name the plug-in gives itself (the example's is Chinese).
+    untranslated.removeIf([](const QString& text) { return text.contains(QStringLiteral("房间面积表")); });
     EXPECT_TRUE(untranslated.isEmpty()) << qPrintable(untranslated.join('\n'));
     EXPECT_EQ(m_window->Action("Action_OpenProject")->text(), "&Open Project...");
     EXPECT_EQ(m_window->Action("Action_OpenProject")->iconText(), "Open Project");
