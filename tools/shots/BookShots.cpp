@@ -12,19 +12,13 @@
 #include "report/engine/CQORReport.h"
 #include "report/engine/CReportPage.h"
 #include "report/engine/CReportPaginator.h"
-#include "report/engine/CReportPainter.h"
 #include "report/forms/TOutputParamSet.h"
 
 #include <QAction>
-#include <QImage>
-#include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QTreeWidget>
 
 namespace {
 constexpr int kBookPages = 3;
-constexpr double kDotsPerMm = 100 / 25.4;
 
 // The dialog under the design type of the action, the item of the option ID selected.
 std::unique_ptr<QWidget> Dialog(TVoro_Main& window, const QString& designAction, int optionId)
@@ -75,19 +69,7 @@ int PageOf(TVoro_Main& window, const QString& marker, int offset)
 std::unique_ptr<QWidget> BookPage(TVoro_Main& window, int index)
 {
     const QList<CReportPage>& pages = BookPages(window);
-    auto label = std::make_unique<QLabel>();
-    if (index >= pages.size())
-        return label;
-    const CReportPage& page = pages.at(index);
-    QImage image(qRound(page.size.width() * kDotsPerMm), qRound(page.size.height() * kDotsPerMm),
-                 QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    CReportPainter::PaintPage(painter, page, kDotsPerMm);
-    painter.end();
-    label->setPixmap(QPixmap::fromImage(image));
-    label->setFixedSize(image.size());
-    return label;
+    return PagePicture(index < pages.size() ? &pages.at(index) : nullptr);
 }
 } // namespace
 
@@ -115,6 +97,7 @@ void AddBookFormShots(FormShotList& shots)
     for (const auto& section : sections)
         shots.push_back({QStringLiteral("CalculationBook-%1").arg(QString::fromLatin1(section.name)),
                          [section](TVoro_Main& window) {
-                             return BookPage(window, PageOf(window, QString::fromUtf8(section.marker), section.offset));
+                             return BookPage(
+                                 window, PageOf(window, QString::fromUtf8(section.marker), section.offset));
                          }});
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+class CReportPage;
 class QWidget;
 class TVoro_Main;
 
@@ -23,6 +24,9 @@ using FormShotList = std::vector<SFormShot>;
 // Every form shot, gathered from the lists of each area (one function per area, each in its own
 // file under tools/shots/).
 FormShotList AllFormShots();
+
+// A printed page drawn at 100 dpi as a label of its size; an empty label without a page.
+std::unique_ptr<QWidget> PagePicture(const CReportPage* page);
 
 void AddMainWindowFormShots(FormShotList& shots);
 void AddBulkFormShots(FormShotList& shots);

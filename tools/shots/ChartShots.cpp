@@ -13,21 +13,15 @@
 #include "report/engine/CQORReport.h"
 #include "report/engine/CReportPage.h"
 #include "report/engine/CReportPaginator.h"
-#include "report/engine/CReportPainter.h"
 #include "report/engine/CReportPreviewBase.h"
 #include "report/forms/THLReport_SetForm.h"
 #include "report/forms/TLoadChartForm.h"
 #include "report/forms/TViewLoadCurve.h"
 
 #include <QAction>
-#include <QImage>
-#include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <cmath>
 
 namespace {
-constexpr double kDotsPerMm = 100 / 25.4;
 constexpr double kPi = 3.14159265358979;
 
 void Choose(TVoro_Main& window, int designType)
@@ -109,19 +103,7 @@ std::unique_ptr<QWidget> HeatingBookPage(TVoro_Main& window)
             book.BuildReport(manager);
         });
     }
-    auto label = std::make_unique<QLabel>();
-    if (preview.Pages.isEmpty())
-        return label;
-    const CReportPage& page = preview.Pages.first();
-    QImage image(qRound(page.size.width() * kDotsPerMm), qRound(page.size.height() * kDotsPerMm),
-                 QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    CReportPainter::PaintPage(painter, page, kDotsPerMm);
-    painter.end();
-    label->setPixmap(QPixmap::fromImage(image));
-    label->setFixedSize(image.size());
-    return label;
+    return PagePicture(preview.Pages.isEmpty() ? nullptr : &preview.Pages.first());
 }
 } // namespace
 
@@ -148,5 +130,6 @@ void AddChartFormShots(FormShotList& shots)
                          dialog->show();
                          return std::unique_ptr<QWidget>(std::move(dialog));
                      }});
-    shots.push_back({QStringLiteral("CHLDReport-page1"), [](TVoro_Main& window) { return HeatingBookPage(window); }});
+    shots.push_back(
+        {QStringLiteral("CHLDReport-page1"), [](TVoro_Main& window) { return HeatingBookPage(window); }});
 }
