@@ -4,8 +4,12 @@
 
 std::optional<QPoint> CPointerDrag::Handle(QEvent* event, bool mayStart)
 {
+    // Every event of the watched widget comes here; only mouse events may be read as such.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return std::nullopt;
     auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         if (mouse->button() == Qt::LeftButton && mayStart) {
             m_dragging = true;
